@@ -1,0 +1,73 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QRadioButton>
+
+#include "platform/files.hpp"
+#include "platform/gbk.hpp"
+#include "platform/multi_line_box.hpp"
+#include "platform/super_btn.hpp"
+#include "tests/support/app_fixture.hpp"
+#include "tests/support/ui_driver.hpp"
+
+namespace {
+
+using Startup = AppFixture;
+
+TEST_F(Startup, FirstStartCreatesTheSettingsFileWithTheDefaults) {
+  Start();
+  EXPECT_EQ(ReadFileBytes(SettingsFile()), EncodeGbk("[配置]\r\n计算精度=3\r\n小数保留位数=5\r\n"));
+  EXPECT_EQ(state().precisionText, "3");
+  EXPECT_EQ(state().decimalPlacesText, "5");
+}
+
+TEST_F(Startup, ExistingSettingsAreUsedAndLeftAlone) {
+  const QByteArray file = EncodeGbk("; mine\r\n[配置]\r\n小数保留位数 = 007\r\n计算精度=20\r\n");
+  ASSERT_TRUE(WriteFileAtomically(SettingsFile(), file));
+  Start();
+  EXPECT_EQ(state().precisionText, "20");
+  EXPECT_EQ(state().decimalPlacesText, "007");
+  EXPECT_EQ(ReadFileBytes(SettingsFile()), file);
+}
+
+TEST_F(Startup, AnEmptySettingsFileIsNotRepaired) {
+  ASSERT_TRUE(WriteFileAtomically(SettingsFile(), QByteArray()));
+  Start();
+  EXPECT_EQ(state().precisionText, "");
+  EXPECT_EQ(state().decimalPlacesText, "");
+  EXPECT_EQ(ReadFileBytes(SettingsFile()), QByteArray());
+}
+
+TEST_F(Startup, ADirectoryNamedLikeTheSettingsFileLeavesTheSettingsEmpty) {
+  ASSERT_TRUE(QDir(RunDirectory()).mkdir("配置.ini"));
+  Start();
+  EXPECT_EQ(state().precisionText, "");
+  EXPECT_EQ(state().decimalPlacesText, "");
+  EXPECT_TRUE(QFileInfo(SettingsFile()).isDir());
+}
+
+TEST_F(Startup, TheCalculatorStartsInBaseTenShowingZero) {
+  Start();
+  EXPECT_EQ(state().currentBase, 10);
+  EXPECT_EQ(state().firstOperand, "0");
+  EXPECT_FALSE(state().entryFlag);
+  EXPECT_EQ(state().pendingOperator, "");
+  EXPECT_FALSE(state().degreesShown);
+  auto *display = Find<MultiLineBox>(&window(), "显示编辑框");
+  EXPECT_EQ(display->Text(), "0");
+  EXPECT_EQ(display->textCursor().position(), 1);
+  EXPECT_TRUE(Find<QRadioButton>(&window(), "十进制单选框")->isChecked());
+  for (const char *letter : {"A", "B", "C", "D", "E", "F"}) {
+    EXPECT_FALSE(Find<SuperBtn>(&window(), QString("数字%1按钮").arg(letter))->isEnabled());
+  }
+  EXPECT_TRUE(Find<SuperBtn>(&window(), "数字9按钮")->isEnabled());
+}
+
+TEST_F(Startup, TheProgramCanStartAgainInTheSameProcess) {
+  Start();
+  Click(&window(), "数字7按钮");
+  Start();
+  EXPECT_EQ(Find<MultiLineBox>(&window(), "显示编辑框")->Text(), "0");
+}
+
+}  // namespace
