@@ -3,7 +3,10 @@
 #include <QEvent>
 
 #include "app/app_globals.hpp"
+#include "app/help.hpp"
+#include "app/help_texts.hpp"
 #include "app/settings_file.hpp"
+#include "app/settings_window.hpp"
 #include "platform/controls.hpp"
 #include "platform/message_box.hpp"
 #include "platform/multi_line_box.hpp"
@@ -142,6 +145,11 @@ void MainWindow::ConnectKeys() {
     onClick(button, [this, name = name] { keypad_.Operator(name); });
   }
 
+  connect(帮助按钮, &QPushButton::clicked, this, [] { ShowHelp(MainWindowHelpText()); });
+  connect(数据配置按钮, &QPushButton::clicked, this, [this] {
+    SettingsWindow settings(globals_);
+    settings.exec();
+  });
   connect(最小化按钮, &QPushButton::clicked, this, &QWidget::showMinimized);
   connect(关闭按钮, &QPushButton::clicked, this, &QWidget::close);
   显示编辑框->characterInput = [this](int code) { return OnDisplayCharacter(code); };
