@@ -74,7 +74,7 @@ class ExpressionParse {
   // The definite integral of the expression from the lower limit a to the upper limit b, by
   // Romberg integration until two successive Romberg values differ by less than eps. Note the
   // order: upper limit before lower. With b < a the result is the signed integral (negative
-  // for a positive integrand). Returns false, result unspecified, when the text fails
+  // for a positive integrand). Returns false, result meaningless, when the text fails
   // CheckSyntax, when any evaluation fails, or when the values do not settle before about
   // 2^22 evaluations.
   static bool IntegrateExpression(std::string_view text, double b, double a, double eps,
