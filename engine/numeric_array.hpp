@@ -2,12 +2,17 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 // The array value that crosses between the windows and the engine: a list of element
 // counts, one per dimension, and the elements in row-major order (element [i][j] of an
 // R x C array sits at i * C + j). A matrix or table has two dimensions, rows first.
 // The empty array has one dimension of count 0.
+//
+// The element count always equals the product of the counts (a negative count counts as
+// 0): the elements can be changed but never added or removed, so the engine can trust the
+// shape it reads. To grow an array, build a new one.
 class NumericArray {
  public:
   NumericArray() : counts_{0} {}
@@ -30,8 +35,8 @@ class NumericArray {
 
   double &operator[](std::size_t flat) { return values_[flat]; }
   double operator[](std::size_t flat) const { return values_[flat]; }
-  std::vector<double> &Values() { return values_; }
-  const std::vector<double> &Values() const { return values_; }
+  std::span<double> Values() { return values_; }
+  std::span<const double> Values() const { return values_; }
 
   // Two-dimensional access; the caller keeps row and column inside the shape.
   double &At(std::int32_t row, std::int32_t column) { return values_[Flat(row, column)]; }
