@@ -18,6 +18,13 @@ void ExpectNear(const NumericArray &actual, const std::vector<double> &expected,
   }
 }
 
+std::vector<double> RandomValues(std::mt19937 &random, std::size_t count) {
+  std::uniform_real_distribution<double> value(-100.0, 100.0);
+  std::vector<double> values(count);
+  for (double &v : values) v = value(random);
+  return values;
+}
+
 // cos and sin of 6.2831852 / 4, the quarter turn of the transform's own circle.
 constexpr double kQuarterCos = 2.6794896585028633e-08;
 constexpr double kQuarterSin = 0.9999999999999997;
@@ -113,11 +120,9 @@ TEST(FourierTransform, RefusedArgumentsLeaveTheArraysUntouched) {
 
 TEST(FourierTransform, InverseUndoesForward) {
   std::mt19937 random(77);
-  std::uniform_real_distribution<double> value(-100.0, 100.0);
   for (int n = 1; n <= FourierTransform::kMaxSamples; n *= 2) {
-    std::vector<double> re0(static_cast<std::size_t>(n)), im0(re0.size());
-    for (double &v : re0) v = value(random);
-    for (double &v : im0) v = value(random);
+    const std::vector<double> re0 = RandomValues(random, static_cast<std::size_t>(n));
+    const std::vector<double> im0 = RandomValues(random, static_cast<std::size_t>(n));
     NumericArray re = V(re0), im = V(im0);
     ASSERT_TRUE(FourierTransform::Transform(re, im, n));
     ASSERT_TRUE(FourierTransform::InverseTransform(re, im, n));
@@ -239,15 +244,13 @@ TEST(FourierTransform, Transform2DTransformsEveryRowAndNoColumn) {
 
 TEST(FourierTransform, Transform2DInverseUndoesForward) {
   std::mt19937 random(5);
-  std::uniform_real_distribution<double> value(-10.0, 10.0);
-  std::vector<double> re0(4 * 8), im0(re0.size());
-  for (double &v : re0) v = value(random);
-  for (double &v : im0) v = value(random);
+  const std::vector<double> re0 = RandomValues(random, 4 * 8);
+  const std::vector<double> im0 = RandomValues(random, 4 * 8);
   NumericArray re = NumericArray::Matrix(4, 8, re0), im = NumericArray::Matrix(4, 8, im0);
   ASSERT_TRUE(FourierTransform::Transform2D(re, im, false));
   ASSERT_TRUE(FourierTransform::Transform2D(re, im, true));
-  ExpectNear(re, re0, 1e-12, "real grid");
-  ExpectNear(im, im0, 1e-12, "imaginary grid");
+  ExpectNear(re, re0, 1e-10, "real grid");
+  ExpectNear(im, im0, 1e-10, "imaginary grid");
 }
 
 TEST(FourierTransform, Transform2DRefusals) {
