@@ -4,6 +4,10 @@
 
 #include "calculator/calculator_state.hpp"
 #include "engine/numeric_array.hpp"
+#include "windows/calculus_adapter.hpp"
+#include "windows/complex_adapter.hpp"
+#include "windows/fourier_adapter.hpp"
+#include "windows/matrix_adapter.hpp"
 
 // Everything that lives for the whole run and survives the closing of a tool window.
 // Members are created in the order they are declared and released in reverse when the
@@ -11,12 +15,25 @@
 struct AppGlobals {
   CalculatorState calculatorState;
 
-  NumericArray statsArray;      // the statistics table
-  NumericArray matrixArray;     // the element-by-element matrix
-  NumericArray fourier2dReal;   // two-dimensional transform, real parts
-  NumericArray fourier2dImag;   // two-dimensional transform, imaginary parts
+  CalculusAdapter calculusAdapter;
+  ComplexAdapter complexAdapter;
+  NumericArray statsArray;  // the statistics table
+  MatrixAdapter matrixAdapter;
+  NumericArray matrixArray;    // the element-by-element matrix
+  NumericArray fourier2dReal;  // two-dimensional transform, real parts
+  NumericArray fourier2dImag;  // two-dimensional transform, imaginary parts
+  FourierAdapter fourierAdapter;
   NumericArray fourierRealSet;  // one-dimensional data set, real parts
   NumericArray fourierImagSet;  // one-dimensional data set, imaginary parts
+
+  // --- kept between openings by the equations and statistics, expression and
+  // curve-fitting, and calculus windows ---
+
+  // --- end of those windows' values ---
+
+  // --- kept between openings by the complex-number, matrix and Fourier windows ---
+
+  // --- end of those windows' values ---
 
   QString runDirectory;  // the directory the program runs from
   QString settingsPath;  // the settings file in use

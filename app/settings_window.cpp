@@ -27,8 +27,7 @@ SettingsWindow::SettingsWindow(AppGlobals &globals, QWidget *parent)
   setWindowTitle("数据配置");
   setFixedSize(255, 198);
 
-  标签3 = PlaceControl<QLabel>(this, "标签3", {1, 0, 253, 15});
-  标签3->setStyleSheet("QLabel { background-color: #3a6ea5; }");
+  标签3 = PlaceTitleStrip(this, "标签3", {1, 0, 253, 15});
   关闭按钮 = PlaceControl<SuperBtn>(this, "关闭按钮", {240, 1, 15, 14}, "×");
   分组框 = PlaceControl<QGroupBox>(this, "分组框", {8, 17, 240, 144});
   计算精度标签 = PlaceControl<TransLabel>(分组框, "计算精度标签", {22, 23, 56, 24}, "计算精度");

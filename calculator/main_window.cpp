@@ -12,6 +12,7 @@
 #include "platform/multi_line_box.hpp"
 #include "platform/super_btn.hpp"
 #include "platform/typed_character.hpp"
+#include "windows/tool_windows.hpp"
 
 MainWindow::MainWindow(AppGlobals &globals, QWidget *parent)
     : QWidget(parent), globals_(globals), keypad_(globals.calculatorState) {
@@ -43,8 +44,7 @@ void MainWindow::BuildLayout() {
     return button;
   };
 
-  标签1 = PlaceControl<QLabel>(this, "标签1", {5, 4, 532, 15});
-  标签1->setStyleSheet("QLabel { background-color: #3a6ea5; }");
+  标签1 = PlaceTitleStrip(this, "标签1", {5, 4, 532, 15});
   帮助按钮 = key("帮助按钮", 493, 4, 14, 15, "?");
   最小化按钮 = key("最小化按钮", 508, 4, 14, 15, "-");
   关闭按钮 = key("关闭按钮", 523, 4, 14, 15, "×");
@@ -150,6 +150,14 @@ void MainWindow::ConnectKeys() {
     SettingsWindow settings(globals_);
     settings.exec();
   });
+  const std::pair<SuperBtn *, void (*)(AppGlobals &)> tools[] = {
+      {算式解析按钮, OpenExpressionCurveWindow}, {曲线拟合按钮, OpenExpressionCurveWindow},
+      {联立方程按钮, OpenEquationStatsWindow},   {概要统计按钮, OpenEquationStatsWindow},
+      {微积分按钮, OpenCalculusWindow},          {复数运算按钮, OpenComplexWindow},
+      {矩阵运算按钮, OpenMatrixWindow},          {傅立叶变换按钮, OpenFourierWindow}};
+  for (const auto &[button, open] : tools) {
+    connect(button, &QPushButton::clicked, this, [this, open = open] { open(globals_); });
+  }
   connect(最小化按钮, &QPushButton::clicked, this, &QWidget::showMinimized);
   connect(关闭按钮, &QPushButton::clicked, this, &QWidget::close);
   显示编辑框->characterInput = [this](int code) { return OnDisplayCharacter(code); };

@@ -28,3 +28,10 @@ Control *PlaceControl(QWidget *parent, const char *name, QRect geometry,
   }
   return control;
 }
+
+// The coloured strip across the top of a window, under its help and close buttons.
+inline QLabel *PlaceTitleStrip(QWidget *window, const char *name, QRect geometry) {
+  auto *strip = PlaceControl<QLabel>(window, name, geometry);
+  strip->setStyleSheet("QLabel { background-color: #3a6ea5; }");
+  return strip;
+}

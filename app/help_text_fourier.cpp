@@ -1,0 +1,4 @@
+#include "app/help_texts.hpp"
+
+// Placeholder until the window is built.
+QString FourierHelpText() { return QString(); }

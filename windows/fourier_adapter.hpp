@@ -1,0 +1,4 @@
+#pragma once
+
+// Placeholder until the window is built.
+class FourierAdapter {};

@@ -1,0 +1,4 @@
+#include "windows/tool_windows.hpp"
+
+// Placeholder until the window is built.
+void OpenMatrixWindow(AppGlobals &) {}
