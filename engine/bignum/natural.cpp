@@ -182,17 +182,20 @@ Natural Divide(const Natural &a, const Natural &b) {
       if (rHat >= kBase) break;
     }
 
-    // u[j .. j+n] -= qHat * v
-    std::uint64_t carry = 0;
-    Limb borrow = 0;
+    // u[j .. j+n] -= qHat * v. The products and their splits do not depend on each other;
+    // only the small carry (high part plus borrows, at most 10^9) runs along the limbs.
+    std::int64_t carry = 0;
     for (std::size_t i = 0; i < n; ++i) {
-      const std::uint64_t p = qHat * v[i] + carry;
-      carry = p / kBase;
-      const Limb sub = static_cast<Limb>(p % kBase) + borrow;
-      borrow = u[i + j] < sub ? 1 : 0;
-      u[i + j] = borrow ? u[i + j] + static_cast<Limb>(kBase) - sub : u[i + j] - sub;
+      const std::uint64_t p = qHat * v[i];
+      const std::uint64_t high = p / kBase;
+      const auto low = static_cast<std::int64_t>(p - high * kBase);
+      const std::int64_t t = std::int64_t{u[i + j]} - low - carry;
+      const std::int64_t borrows =
+          (t < 0 ? 1 : 0) + (t < -static_cast<std::int64_t>(kBase) ? 1 : 0);
+      u[i + j] = static_cast<Limb>(t + borrows * static_cast<std::int64_t>(kBase));
+      carry = static_cast<std::int64_t>(high) + borrows;
     }
-    const std::uint64_t sub = carry + borrow;
+    const auto sub = static_cast<std::uint64_t>(carry);
     if (u[j + n] < sub) {
       // qHat was one too large: add v back (the carry out of the top limb cancels the
       // borrow taken above).
