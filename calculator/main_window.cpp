@@ -1,6 +1,7 @@
 #include "calculator/main_window.hpp"
 
 #include <QEvent>
+#include <type_traits>
 
 #include "app/app_globals.hpp"
 #include "app/help.hpp"
@@ -12,6 +13,7 @@
 #include "platform/multi_line_box.hpp"
 #include "platform/super_btn.hpp"
 #include "platform/typed_character.hpp"
+#include "platform/wait_cursor.hpp"
 #include "windows/tool_windows.hpp"
 
 MainWindow::MainWindow(AppGlobals &globals, QWidget *parent)
@@ -21,9 +23,6 @@ MainWindow::MainWindow(AppGlobals &globals, QWidget *parent)
   setFixedSize(542, 390);
   BuildLayout();
   ConnectKeys();
-  keypad_.showMessage = [](const std::string &message) {
-    ShowMessage(QString::fromStdString(message));
-  };
   RunCreationStep();
 }
 
@@ -113,7 +112,17 @@ void MainWindow::BuildLayout() {
 
 template <class Operation>
 void MainWindow::RunKey(Operation operation) {
-  operation();
+  std::string message;
+  {
+    // Long operands make some keys take a moment; the cursor says so.
+    WaitCursor wait;
+    if constexpr (std::is_void_v<decltype(operation())>) {
+      operation();
+    } else {
+      message = operation();
+    }
+  }
+  if (!message.empty()) ShowMessage(QString::fromStdString(message));
   ShowDisplay();
   FocusDisplay();
 }
@@ -145,6 +154,24 @@ void MainWindow::ConnectKeys() {
     onClick(button, [this, name = name] { keypad_.Operator(name); });
   }
 
+  onClick(等号按钮, [this] { return keypad_.Equals(); });
+  const std::pair<SuperBtn *, FunctionKey> functions[] = {
+      {正弦按钮, FunctionKey::Sin},
+      {余弦按钮, FunctionKey::Cos},
+      {求正切按钮, FunctionKey::Tan},
+      {求余切按钮, FunctionKey::Cot},
+      {取绝对值按钮, FunctionKey::Abs},
+      {取整按钮, FunctionKey::Int},
+      {平方按钮, FunctionKey::Square},
+      {立方按钮, FunctionKey::Cube},
+      {角弧度按钮, FunctionKey::DegreesRadians}};
+  for (const auto &[button, function] : functions) {
+    onClick(button, [this, function = function] { return keypad_.Function(function); });
+  }
+  for (QRadioButton *radio : {十六进制单选框, 十进制单选框, 八进制单选框, 二进制单选框}) {
+    connect(radio, &QRadioButton::clicked, this, [this, radio] { OnBaseButton(radio); });
+  }
+
   connect(帮助按钮, &QPushButton::clicked, this, [] { ShowHelp(MainWindowHelpText()); });
   connect(数据配置按钮, &QPushButton::clicked, this, [this] {
     SettingsWindow settings(globals_);
@@ -172,13 +199,59 @@ void MainWindow::RunCreationStep() {
       ReadSetting(globals_.settingsPath, settings::kDecimalPlacesKey).toStdString();
 
   state.currentBase = 10;
-  十进制单选框->setChecked(true);
+  SelectBaseButton(10);
   keypad_.SetDisplay("0");
   ShowDisplay();
   state.firstOperand = keypad_.Display();
-  for (SuperBtn *letter : {数字A按钮, 数字B按钮, 数字C按钮, 数字D按钮, 数字E按钮, 数字F按钮}) {
-    letter->setEnabled(false);
+  EnableKeysFor(10);
+  FocusDisplay();
+}
+
+int MainWindow::BaseOf(const QRadioButton *radio) const {
+  if (radio == 十六进制单选框) return 16;
+  if (radio == 八进制单选框) return 8;
+  if (radio == 二进制单选框) return 2;
+  return 10;
+}
+
+void MainWindow::SelectBaseButton(int base) {
+  for (QRadioButton *radio : {十六进制单选框, 十进制单选框, 八进制单选框, 二进制单选框}) {
+    radio->setChecked(BaseOf(radio) == base);
   }
+}
+
+void MainWindow::EnableKeysFor(int base) {
+  const EnabledKeys enabled = KeysEnabledIn(base);
+  for (SuperBtn *key : {数字A按钮, 数字B按钮, 数字C按钮, 数字D按钮, 数字E按钮, 数字F按钮}) {
+    key->setEnabled(enabled.letters);
+  }
+  for (SuperBtn *key : {数字2按钮, 数字3按钮, 数字4按钮, 数字5按钮, 数字6按钮, 数字7按钮}) {
+    key->setEnabled(enabled.twoToSeven);
+  }
+  for (SuperBtn *key : {数字8按钮, 数字9按钮}) key->setEnabled(enabled.eightAndNine);
+  for (SuperBtn *key : {求余按钮, 正弦按钮, 取绝对值按钮, 取整按钮, 余弦按钮, 角弧度按钮,
+                        求余切按钮, 求正切按钮, 小数点按钮, 正负号按钮}) {
+    key->setEnabled(enabled.decimalOnly);
+  }
+}
+
+void MainWindow::OnBaseButton(QRadioButton *clicked) {
+  const int target = BaseOf(clicked);
+  std::string refusal;
+  {
+    WaitCursor wait;
+    refusal = keypad_.ChangeBase(target);
+  }
+  if (!refusal.empty()) {
+    clicked->setChecked(false);
+    FocusDisplay();
+    SelectBaseButton(keypad_.State().currentBase);
+    ShowMessage(QString::fromStdString(refusal));
+    return;
+  }
+  SelectBaseButton(target);
+  EnableKeysFor(target);
+  ShowDisplay();
   FocusDisplay();
 }
 
@@ -195,7 +268,9 @@ void MainWindow::FocusDisplay() {
 }
 
 bool MainWindow::OnDisplayCharacter(int code) {
-  if (keypad_.TypeCharacter(code)) {
+  const Keypad::Typed typed = keypad_.TypeCharacter(code);
+  if (typed.taken) {
+    if (!typed.message.empty()) ShowMessage(QString::fromStdString(typed.message));
     ShowDisplay();
     FocusDisplay();
     return true;

@@ -93,6 +93,10 @@ class MainWindow : public QWidget {
   void ShowDisplay();
   void FocusDisplay();
   bool OnDisplayCharacter(int code);
+  void OnBaseButton(QRadioButton *clicked);
+  int BaseOf(const QRadioButton *radio) const;
+  void SelectBaseButton(int base);
+  void EnableKeysFor(int base);
 
   AppGlobals &globals_;
   Keypad keypad_;

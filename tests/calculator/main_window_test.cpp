@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QRadioButton>
+#include <QTimer>
 
 #include "platform/multi_line_box.hpp"
 #include "platform/super_btn.hpp"
@@ -128,6 +129,93 @@ TEST_F(MainWindowTest, TheDisplayCanBeCopiedButNotEdited) {
   Press(display, Qt::Key_V, Qt::ControlModifier);
   Press(display, Qt::Key_Delete);
   EXPECT_EQ(display->Text(), "42");
+}
+
+TEST_F(MainWindowTest, BaseButtonsSelectOneBaseAndEnableItsKeys) {
+  struct Expected {
+    const char *button;
+    std::vector<const char *> enabled, disabled;
+  } bases[] = {
+      {"十六进制单选框",
+       {"数字A按钮", "数字F按钮", "数字2按钮", "数字9按钮"},
+       {"求余按钮", "正弦按钮", "角弧度按钮", "小数点按钮", "正负号按钮"}},
+      {"八进制单选框",
+       {"数字7按钮", "整除按钮", "平方按钮"},
+       {"数字8按钮", "数字A按钮", "取整按钮"}},
+      {"二进制单选框",
+       {"数字0按钮", "数字1按钮", "N次方按钮", "立方按钮"},
+       {"数字2按钮", "数字7按钮"}},
+      {"十进制单选框", {"数字9按钮", "求余切按钮", "取绝对值按钮"}, {"数字A按钮", "数字E按钮"}},
+  };
+  for (const auto &base : bases) {
+    Click(&window(), base.button);
+    for (const char *radio : {"十六进制单选框", "十进制单选框", "八进制单选框", "二进制单选框"}) {
+      EXPECT_EQ(Find<QRadioButton>(&window(), radio)->isChecked(), radio == base.button)
+          << base.button << " " << radio;
+    }
+    for (const char *key : base.enabled)
+      EXPECT_TRUE(FindControl(&window(), key)->isEnabled()) << key;
+    for (const char *key : base.disabled)
+      EXPECT_FALSE(FindControl(&window(), key)->isEnabled()) << key;
+  }
+}
+
+TEST_F(MainWindowTest, ARefusedBaseKeepsTheOldOne) {
+  Keys({"数字5按钮", "正负号按钮"});
+  const auto shown = AnswerMessages([&] { Click(&window(), "十六进制单选框"); });
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0].text, "负数和小数不能转换成16进制的数值");
+  EXPECT_EQ(shown[0].icon, QMessageBox::NoIcon);
+  EXPECT_TRUE(Find<QRadioButton>(&window(), "十进制单选框")->isChecked());
+  EXPECT_FALSE(Find<QRadioButton>(&window(), "十六进制单选框")->isChecked());
+  EXPECT_TRUE(FindControl(&window(), "正弦按钮")->isEnabled());
+  EXPECT_EQ(display->Text(), "-5");
+}
+
+TEST_F(MainWindowTest, HexArithmeticThroughTheKeys) {
+  Click(&window(), "十六进制单选框");
+  Keys({"数字A按钮", "乘按钮", "数字B按钮", "等号按钮"});
+  EXPECT_EQ(display->Text(), "6E");
+  Keys({"删除按钮", "数字3按钮", "减按钮", "数字5按钮"});
+  Press(display, Qt::Key_Return);
+  EXPECT_EQ(display->Text(), "Error");
+  Click(&window(), "十进制单选框");
+  EXPECT_EQ(display->Text(), "参数错误-ERROR不是一个有效的一十六进制数！");
+}
+
+TEST_F(MainWindowTest, ARefusedPowerShowsItsMessageThenZero) {
+  Keys({"数字2按钮", "N次方按钮", "数字0按钮", "小数点按钮", "数字5按钮"});
+  QString displayDuringMessage;
+  const auto shown = AnswerMessages([&] {
+    QTimer::singleShot(0, [&] { displayDuringMessage = display->Text(); });
+    Type(display, "=");
+  });
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0].text, "开方数不能为小数和负数");
+  EXPECT_EQ(displayDuringMessage, "0.5");
+  EXPECT_EQ(display->Text(), "0");
+  EXPECT_EQ(state().firstOperand, "0");
+}
+
+TEST_F(MainWindowTest, DegreesAndRadiansToggle) {
+  Keys({"数字1按钮", "角弧度按钮"});
+  EXPECT_EQ(display->Text(), "57.29577951472");
+  Keys({"角弧度按钮"});
+  EXPECT_EQ(display->Text(), "1");
+  EXPECT_FALSE(state().degreesShown);
+}
+
+TEST_F(MainWindowTest, AHugeResultStaysUsable) {
+  Keys({"数字2按钮", "N次方按钮", "数字1按钮", "数字0按钮", "数字0按钮", "数字0按钮", "数字0按钮",
+        "数字0按钮", "等号按钮"});
+  EXPECT_EQ(display->Text().size(), 30103);
+  EXPECT_TRUE(display->Text().endsWith("09376"));
+  Press(display, Qt::Key_PageUp);
+  Press(display, Qt::Key_End, Qt::ControlModifier);
+  Type(display, "7");  // entryFlag is still set: the digit is appended
+  EXPECT_EQ(display->Text().size(), 30104);
+  Click(&window(), "十六进制单选框");
+  EXPECT_EQ(display->Text().size(), 25001);
 }
 
 TEST_F(MainWindowTest, CloseHidesTheWindowAndMinimiseMinimises) {
