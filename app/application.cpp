@@ -20,6 +20,8 @@ void UseProgramFont() {
 }  // namespace
 
 Application::Application(const QString &runDirectory) {
+  // Names the user's configuration directory (~/.config/zorvik).
+  QCoreApplication::setApplicationName("zorvik");
   ResetFloatingPoint();
   UseProgramFont();
   globals_ = std::make_unique<AppGlobals>();

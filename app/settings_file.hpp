@@ -14,7 +14,9 @@ inline const QString kDefaultPrecision = QStringLiteral("3");
 inline const QString kDefaultDecimalPlaces = QStringLiteral("5");
 }  // namespace settings
 
-// The settings file of a program started from the run directory.
+// The settings file of a program started from the run directory: "配置.ini" beside the
+// program, unless there is none and the run directory cannot be written; then
+// "配置.ini" in the user's configuration directory.
 QString SettingsPath(const QString &runDirectory);
 
 // Creates the settings file with the defaults when no file is at the path (a directory

@@ -21,6 +21,11 @@ bool WriteRefused(const QString &path) {
 
 bool FileExists(const QString &path) { return QFileInfo(path).isFile(); }
 
+bool DirectoryWritable(const QString &directory) {
+  const QFileInfo info(directory);
+  return !WriteRefused(directory) && info.isDir() && info.isWritable();
+}
+
 std::optional<QByteArray> ReadFileBytes(const QString &path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return std::nullopt;

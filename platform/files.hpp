@@ -8,6 +8,9 @@
 // Whether a regular file is at the path; a directory of that name does not count.
 bool FileExists(const QString &path);
 
+// Whether new files can be made in the directory.
+bool DirectoryWritable(const QString &directory);
+
 // The whole file, or nothing when it cannot be read.
 std::optional<QByteArray> ReadFileBytes(const QString &path);
 

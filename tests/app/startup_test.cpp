@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QRadioButton>
+#include <QStandardPaths>
 
 #include "platform/files.hpp"
 #include "platform/gbk.hpp"
@@ -68,6 +69,52 @@ TEST_F(Startup, TheProgramCanStartAgainInTheSameProcess) {
   Click(&window(), "数字7按钮");
   Start();
   EXPECT_EQ(Find<MultiLineBox>(&window(), "显示编辑框")->Text(), "0");
+}
+
+}  // namespace
+
+namespace {
+
+// An installed program cannot write its own directory: the settings go to the user's
+// configuration directory, unless a settings file already lies beside the program.
+class InstalledStartup : public AppFixture {
+ protected:
+  void SetUp() override {
+    AppFixture::SetUp();
+    QStandardPaths::setTestModeEnabled(true);
+    configFile_ = QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))
+                      .filePath("配置.ini");
+    QFile::remove(configFile_);
+    const QString runDirectory = RunDirectory();
+    previous_ = SetFileWriteFailureHook(
+        [runDirectory](const QString &path) { return path.startsWith(runDirectory); });
+  }
+  void TearDown() override {
+    SetFileWriteFailureHook(previous_);
+    QFile::remove(configFile_);
+    QStandardPaths::setTestModeEnabled(false);
+  }
+  QString configFile_;
+  FileWriteFailureHook previous_;
+};
+
+TEST_F(InstalledStartup, KeepsTheSettingsInTheUsersConfigurationDirectory) {
+  Start();
+  EXPECT_EQ(app().globals().settingsPath, configFile_);
+  EXPECT_EQ(ReadFileBytes(configFile_), EncodeGbk("[配置]\r\n计算精度=3\r\n小数保留位数=5\r\n"));
+  EXPECT_EQ(state().decimalPlacesText, "5");
+  EXPECT_FALSE(FileExists(SettingsFile()));
+}
+
+TEST_F(InstalledStartup, ASettingsFileBesideTheProgramWins) {
+  SetFileWriteFailureHook(previous_);
+  ASSERT_TRUE(WriteFileAtomically(SettingsFile(), EncodeGbk("[配置]\r\n小数保留位数=9\r\n")));
+  const QString runDirectory = RunDirectory();
+  SetFileWriteFailureHook([runDirectory](const QString &path) { return path.startsWith(runDirectory); });
+  Start();
+  EXPECT_EQ(app().globals().settingsPath, SettingsFile());
+  EXPECT_EQ(state().decimalPlacesText, "9");
+  EXPECT_FALSE(FileExists(configFile_));
 }
 
 }  // namespace
