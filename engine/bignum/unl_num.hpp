@@ -80,6 +80,10 @@ class UnlNum {
   // (1, 1.0, ...) the result is b's groups with the product's sign; otherwise when |b|
   // is exactly 1 it is a's groups. In every other case the result has fa + fb fraction
   // groups, so x * x * x has 3 fx of them however it is grouped.
+  //
+  // Hence x^n (n >= 1) from n - 1 multiplications by x, and equally from squarings: x
+  // itself for n = 1; otherwise a fresh 0 when x is 0, x's groups with sign (-1)^n when
+  // |x| is exactly 1, and the exact power with n fx fraction groups in every other case.
   static UnlNum Multiply(const UnlNum &a, const UnlNum &b);
 
   // a / b truncated toward zero at s decimals, where

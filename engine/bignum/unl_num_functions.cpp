@@ -96,11 +96,11 @@ UnlNum UnlNum::Sin(const UnlNum &degrees, std::int32_t places) {
 
     UnlNum result = Integer(1);
     if (Compare(r, Integer(90), true) != 0) {
-      // At multiples of 9 degrees the series would meet values it cannot round as
-      // intended; a nudge far below the rounding position keeps them off those points.
+      // Whole multiples of 9 degrees are computed from an angle nudged up by one unit
+      // in decimal places + 11, far below the digits the rounding keeps.
       UnlNum v = r;
       if (r.ToInt() % 9 == 0) v = Add(r, Access::UnitAtDecimal(std::int64_t{places} + 11));
-      result = RoundHalfUp(SineSeries(v, places), places + 2);
+      result = RoundHalfUp(SineSeries(v, places), places > INT32_MAX - 2 ? INT32_MAX : places + 2);
     }
     if (quadrant >= 2) result = Access::Negated(std::move(result));
     if (angle.IsNegative()) result = Access::Negated(std::move(result));
