@@ -183,6 +183,10 @@ std::string UnlNum::ToText() const {
   }
 }
 
+void UnlNum::Assign(const UnlNum &other) {
+  *this = ZeroOnExhaustion([&] { return other; });
+}
+
 // ---- Machine numbers -----------------------------------------------------------------
 
 bool UnlNum::FromInt32(std::int32_t number, UnlNum &out) {

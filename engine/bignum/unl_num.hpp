@@ -41,6 +41,7 @@ class UnlNum {
   static bool FromText(std::string_view text, UnlNum &out);
 
   // Digits with an optional "-" and "."; never a trailing "." or trailing fraction 0.
+  // ("0" if memory runs out while writing it.)
   std::string ToText() const;
 
   // From a 32-bit, 64-bit or 16-bit signed integer, an unsigned byte, a float or a
@@ -56,8 +57,8 @@ class UnlNum {
   // at all (the value read from "5.0" is not converted).
   std::int32_t ToInt() const;
 
-  // Same as copy assignment: this becomes other's value with the same groups.
-  void Assign(const UnlNum &other) { *this = other; }
+  // This becomes a copy of other's value with the same groups (0 if memory runs out).
+  void Assign(const UnlNum &other);
 
   // ---- Inspection --------------------------------------------------------------------
 
@@ -144,6 +145,7 @@ class UnlNum {
   static bool FromInt32(std::int32_t number, UnlNum &out);
   static bool FromInt64(std::int64_t number, UnlNum &out);
   static bool FromDouble(double number, UnlNum &out);
+  static UnlNum TanOrCot(const UnlNum &degrees, std::int32_t places, bool cotangent);
 
   // Helpers for the implementation file (they see the groups directly).
   friend struct UnlNumAccess;
