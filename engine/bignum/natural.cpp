@@ -24,12 +24,12 @@ View Trimmed(const Limb *data, std::size_t size) {
 View Whole(const Natural &n) { return {n.data(), n.size()}; }
 
 // acc += x * kBase^offset, growing acc as needed.
-void AddAt(Natural &acc, std::size_t offset, const Natural &x) {
-  if (acc.size() < offset + x.size() + 1) acc.resize(offset + x.size() + 1, 0);
+void AddAt(Natural &acc, std::size_t offset, View x) {
+  if (acc.size() < offset + x.size + 1) acc.resize(offset + x.size + 1, 0);
   Limb carry = 0;
   std::size_t k = offset;
-  for (std::size_t i = 0; i < x.size(); ++i, ++k) {
-    const Limb t = acc[k] + x[i] + carry;
+  for (std::size_t i = 0; i < x.size; ++i, ++k) {
+    const Limb t = acc[k] + x.data[i] + carry;
     carry = t >= kBase ? 1 : 0;
     acc[k] = carry ? t - static_cast<Limb>(kBase) : t;
   }
@@ -44,7 +44,7 @@ void AddAt(Natural &acc, std::size_t offset, const Natural &x) {
 Natural AddViews(View a, View b) {
   if (a.size < b.size) std::swap(a, b);
   Natural sum(a.data, a.data + a.size);
-  AddAt(sum, 0, Natural(b.data, b.data + b.size));
+  AddAt(sum, 0, b);
   Trim(sum);
   return sum;
 }
@@ -97,7 +97,7 @@ Natural MultiplyViews(View a, View b) {
     Natural product;
     for (std::size_t offset = 0; offset < a.size; offset += b.size) {
       const View slice = Trimmed(a.data + offset, std::min(b.size, a.size - offset));
-      AddAt(product, offset, MultiplyViews(slice, b));
+      AddAt(product, offset, Whole(MultiplyViews(slice, b)));
     }
     Trim(product);
     return product;
@@ -119,8 +119,8 @@ Natural MultiplyViews(View a, View b) {
   SubtractInPlace(z1, z2);
 
   Natural product = z0;
-  AddAt(product, m, z1);
-  AddAt(product, 2 * m, z2);
+  AddAt(product, m, Whole(z1));
+  AddAt(product, 2 * m, Whole(z2));
   Trim(product);
   return product;
 }

@@ -18,7 +18,7 @@ inline constexpr std::uint64_t kBase = 1'000'000'000;
 
 // Below this many limbs in the shorter operand, Multiply uses the schoolbook method;
 // from it on, Karatsuba. Measured with the multiplication benchmarks (see README.md).
-inline constexpr std::size_t kKaratsubaThreshold = 40;
+inline constexpr std::size_t kKaratsubaThreshold = 64;
 
 // Drops most significant zero limbs.
 void Trim(Natural &n);

@@ -183,6 +183,10 @@ std::string UnlNum::ToText() const {
   }
 }
 
+void UnlNum::Assign(const UnlNum &other) {
+  *this = ZeroOnExhaustion([&] { return other; });
+}
+
 // ---- Machine numbers -----------------------------------------------------------------
 
 bool UnlNum::FromInt32(std::int32_t number, UnlNum &out) {
@@ -239,9 +243,9 @@ int UnlNum::Compare(const UnlNum &a, const UnlNum &b, bool withSign) {
       if (x != y) magnitude = x < y ? -1 : 1;
     }
   }
-  if (!withSign || a.negative_ == b.negative_)
-    return a.negative_ && withSign ? -magnitude : magnitude;
-  return a.negative_ ? -1 : 1;
+  if (!withSign) return magnitude;
+  if (a.negative_ != b.negative_) return a.negative_ ? -1 : 1;
+  return a.negative_ ? -magnitude : magnitude;
 }
 
 UnlNum UnlNum::Add(const UnlNum &a, const UnlNum &b) {

@@ -41,6 +41,7 @@ class UnlNum {
   static bool FromText(std::string_view text, UnlNum &out);
 
   // Digits with an optional "-" and "."; never a trailing "." or trailing fraction 0.
+  // ("0" if memory runs out while writing it.)
   std::string ToText() const;
 
   // From a 32-bit, 64-bit or 16-bit signed integer, an unsigned byte, a float or a
@@ -56,8 +57,8 @@ class UnlNum {
   // at all (the value read from "5.0" is not converted).
   std::int32_t ToInt() const;
 
-  // Same as copy assignment: this becomes other's value with the same groups.
-  void Assign(const UnlNum &other) { *this = other; }
+  // This becomes a copy of other's value with the same groups (0 if memory runs out).
+  void Assign(const UnlNum &other);
 
   // ---- Inspection --------------------------------------------------------------------
 
@@ -80,6 +81,10 @@ class UnlNum {
   // (1, 1.0, ...) the result is b's groups with the product's sign; otherwise when |b|
   // is exactly 1 it is a's groups. In every other case the result has fa + fb fraction
   // groups, so x * x * x has 3 fx of them however it is grouped.
+  //
+  // Hence x^n (n >= 1) from n - 1 multiplications by x, and equally from squarings: x
+  // itself for n = 1; otherwise a fresh 0 when x is 0, x's groups with sign (-1)^n when
+  // |x| is exactly 1, and the exact power with n fx fraction groups in every other case.
   static UnlNum Multiply(const UnlNum &a, const UnlNum &b);
 
   // a / b truncated toward zero at s decimals, where
@@ -140,6 +145,7 @@ class UnlNum {
   static bool FromInt32(std::int32_t number, UnlNum &out);
   static bool FromInt64(std::int64_t number, UnlNum &out);
   static bool FromDouble(double number, UnlNum &out);
+  static UnlNum TanOrCot(const UnlNum &degrees, std::int32_t places, bool cotangent);
 
   // Helpers for the implementation file (they see the groups directly).
   friend struct UnlNumAccess;

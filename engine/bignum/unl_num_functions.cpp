@@ -26,7 +26,9 @@ const UnlNum &Pi() {
 
 }  // namespace
 
-UnlNum UnlNum::Abs(const UnlNum &x) { return Access::WithSign(x, false); }
+UnlNum UnlNum::Abs(const UnlNum &x) {
+  return ZeroOnExhaustion([&] { return Access::WithSign(x, false); });
+}
 
 UnlNum UnlNum::IntPart(const UnlNum &x) {
   return ZeroOnExhaustion([&] {
@@ -56,13 +58,15 @@ UnlNum UnlNum::RoundHalfUp(const UnlNum &v, std::int32_t n) {
 }
 
 UnlNum::ReducedAngle UnlNum::ReduceAngle(const UnlNum &angle) {
-  ReducedAngle reduced{Abs(Mod(angle, Integer(360))), 0};
-  for (std::uint64_t end : {90, 180, 270}) {
-    if (Compare(reduced.r, Integer(end), true) <= 0) break;
-    ++reduced.quadrant;
-  }
-  reduced.r = Subtract(reduced.r, Integer(90 * static_cast<std::uint64_t>(reduced.quadrant)));
-  return reduced;
+  return ZeroOnExhaustion([&] {
+    ReducedAngle reduced{Abs(Mod(angle, Integer(360))), 0};
+    for (std::uint64_t end : {90, 180, 270}) {
+      if (Compare(reduced.r, Integer(end), true) <= 0) break;
+      ++reduced.quadrant;
+    }
+    reduced.r = Subtract(reduced.r, Integer(90 * static_cast<std::uint64_t>(reduced.quadrant)));
+    return reduced;
+  });
 }
 
 // Each power of x is the previous one times x^2 and each factorial the previous one
@@ -96,11 +100,11 @@ UnlNum UnlNum::Sin(const UnlNum &degrees, std::int32_t places) {
 
     UnlNum result = Integer(1);
     if (Compare(r, Integer(90), true) != 0) {
-      // At multiples of 9 degrees the series would meet values it cannot round as
-      // intended; a nudge far below the rounding position keeps them off those points.
+      // Whole multiples of 9 degrees are computed from an angle nudged up by one unit
+      // in decimal places + 11, far below the digits the rounding keeps.
       UnlNum v = r;
       if (r.ToInt() % 9 == 0) v = Add(r, Access::UnitAtDecimal(std::int64_t{places} + 11));
-      result = RoundHalfUp(SineSeries(v, places), places + 2);
+      result = RoundHalfUp(SineSeries(v, places), places > INT32_MAX - 2 ? INT32_MAX : places + 2);
     }
     if (quadrant >= 2) result = Access::Negated(std::move(result));
     if (angle.IsNegative()) result = Access::Negated(std::move(result));
@@ -118,26 +122,32 @@ UnlNum UnlNum::Cos(const UnlNum &degrees, std::int32_t places) {
   });
 }
 
-UnlNum UnlNum::Tan(const UnlNum &degrees, std::int32_t places) {
+// Tan and Cot mirror each other: in quadrants 0 and 2 the quotient of the reduced angle's
+// sine and cosine, in 1 and 3 the other function of the reduced angle, negated; both are
+// odd in the angle. The reduced angle stays in quadrant 0, so the two never call each
+// other more than once.
+UnlNum UnlNum::TanOrCot(const UnlNum &degrees, std::int32_t places, bool cotangent) {
   return ZeroOnExhaustion([&] {
     if (places < 0) return UnlNum();
     const UnlNum angle = IntPart(degrees);
     const auto [r, quadrant] = ReduceAngle(angle);
-    UnlNum result = quadrant % 2 == 0 ? Divide(Sin(r, places), Cos(r, places), places)
-                                      : Access::Negated(Cot(r, places));
+    UnlNum result;
+    if (quadrant % 2 == 0) {
+      const UnlNum sine = Sin(r, places);
+      const UnlNum cosine = Cos(r, places);
+      result = cotangent ? Divide(cosine, sine, places) : Divide(sine, cosine, places);
+    } else {
+      result = Access::Negated(TanOrCot(r, places, !cotangent));
+    }
     if (angle.IsNegative()) result = Access::Negated(std::move(result));
     return result;
   });
 }
 
+UnlNum UnlNum::Tan(const UnlNum &degrees, std::int32_t places) {
+  return TanOrCot(degrees, places, false);
+}
+
 UnlNum UnlNum::Cot(const UnlNum &degrees, std::int32_t places) {
-  return ZeroOnExhaustion([&] {
-    if (places < 0) return UnlNum();
-    const UnlNum angle = IntPart(degrees);
-    const auto [r, quadrant] = ReduceAngle(angle);
-    UnlNum result = quadrant % 2 == 0 ? Divide(Cos(r, places), Sin(r, places), places)
-                                      : Access::Negated(Tan(r, places));
-    if (angle.IsNegative()) result = Access::Negated(std::move(result));
-    return result;
-  });
+  return TanOrCot(degrees, places, true);
 }

@@ -33,14 +33,15 @@ struct UnlNumAccess {
   static UnlNum UnitAtDecimal(std::int64_t k);
 };
 
-// Runs an operation; a value too large for memory yields 0 instead of an exception.
+// Runs an operation; a value too large for memory yields 0 (an empty result) instead of an
+// exception.
 template <typename Operation>
-UnlNum ZeroOnExhaustion(Operation &&operation) {
+auto ZeroOnExhaustion(Operation &&operation) -> decltype(operation()) {
   try {
     return operation();
   } catch (const std::bad_alloc &) {
-    return UnlNum();
+    return {};
   } catch (const std::length_error &) {
-    return UnlNum();
+    return {};
   }
 }

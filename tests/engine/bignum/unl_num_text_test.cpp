@@ -149,4 +149,11 @@ TEST(UnlNumNumbers, ToIntOnlyForWholeValuesThatFit) {
   for (const Case &c : cases) EXPECT_EQ(Num(c.text).ToInt(), c.value) << c.text;
 }
 
+TEST(UnlNumText, AssignCopiesTheGroups) {
+  UnlNum v = Num("-3");
+  const UnlNum one = Num("1.000000000000");
+  v.Assign(one);
+  EXPECT_EQ(Shape(v), "1 f2");
+}
+
 }  // namespace
