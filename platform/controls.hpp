@@ -10,7 +10,8 @@
 #include <type_traits>
 
 // Places one control of a window's layout: it gets its layout name as objectName, its
-// position and size in pixels (relative to its parent) and its caption.
+// position and size in pixels (relative to its parent) and its caption. Lists and combo
+// boxes have no caption; their items are added by the window.
 template <class Control>
 Control *PlaceControl(QWidget *parent, const char *name, QRect geometry,
                       const QString &caption = QString()) {
@@ -22,7 +23,7 @@ Control *PlaceControl(QWidget *parent, const char *name, QRect geometry,
       control->setTitle(caption);
     } else if constexpr (std::is_base_of_v<QPlainTextEdit, Control>) {
       control->setPlainText(caption);
-    } else {
+    } else if constexpr (requires { control->setText(caption); }) {
       control->setText(caption);
     }
   }
