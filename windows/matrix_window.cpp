@@ -1,5 +1,6 @@
 #include "windows/matrix_window.hpp"
 
+#include <QFont>
 #include <string>
 
 #include "app/app_globals.hpp"
@@ -70,6 +71,12 @@ void MatrixWindow::BuildLayout() {
       this, "结果编辑框", {11, 240, 511, 121},
       "“矩阵转置”与“实矩阵逆”只需一个一维数组即可，本程序设置为“矩阵一”.");
   SetInputFilter(结果编辑框, InputFilter::ReadOnly);
+  // Results pad every element to the same width; in a fixed-pitch font that lines the
+  // columns up.
+  QFont fixedPitch = 结果编辑框->font();
+  fixedPitch.setFamilies({"WenQuanYi Micro Hei Mono", "Noto Sans Mono CJK SC", "Monospace"});
+  fixedPitch.setStyleHint(QFont::Monospace);
+  结果编辑框->setFont(fixedPitch);
 
   分组框1 = PlaceControl<QGroupBox>(this, "分组框1", {11, 22, 261, 208});
   透明标签1 = PlaceControl<TransLabel>(分组框1, "透明标签1", {8, 11, 64, 21}, "操作值↓");
