@@ -55,6 +55,9 @@ std::int32_t ColumnCount(const NumericArray &grid) {
 }  // namespace
 
 void ListGridRows(QListWidget *rowList, const NumericArray &grid) {
+  // Every item is one short line: with that said, the list need not measure each of
+  // thousands of items before it can show them.
+  rowList->setUniformItemSizes(true);
   rowList->clear();
   QStringList numbers;
   for (std::int32_t row = 1; row <= RowCount(grid); ++row) numbers.append(QString::number(row));
@@ -62,6 +65,7 @@ void ListGridRows(QListWidget *rowList, const NumericArray &grid) {
 }
 
 void ListGridRow(QListWidget *valueList, const NumericArray &grid, int row) {
+  valueList->setUniformItemSizes(true);
   valueList->clear();
   if (row < 0 || row >= RowCount(grid)) return;
   QStringList values;

@@ -30,9 +30,10 @@ std::vector<double> ItemNumbers(const QListWidget *list);
 // row list holds the row numbers "1", "2", ..., the value list the elements of the
 // selected row, one item per column.
 
-// The largest grid a window creates: listing and editing more elements would keep the
-// window busy for many seconds.
-constexpr std::int64_t kMaxGridElements = std::int64_t{1} << 20;
+// The largest grid a window creates. Its rows fill a list, and a result written out from
+// it (a scalar product of a single row) can be one line of all its elements: beyond this
+// size either would keep the window busy for many seconds.
+constexpr std::int64_t kMaxGridElements = std::int64_t{1} << 16;
 
 // When the grid would be larger than kMaxGridElements, says so with a stop message and
 // returns true.

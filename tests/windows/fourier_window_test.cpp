@@ -344,7 +344,7 @@ TEST_F(FourierWindowTest, CreateAcceptsOnlyPowersOfTwo) {
       {"4", "6", "维数必须是2的幂", QMessageBox::NoIcon},
       {"1", "4", "维数必须是2的幂", QMessageBox::NoIcon},
       {"-4", "4", "维数必须是2的幂", QMessageBox::NoIcon},
-      {"2048", "1024", "错误：成员总数不能超过1048576", QMessageBox::Critical},
+      {"512", "256", "错误：成员总数不能超过65536", QMessageBox::Critical},
   };
   InWindow([&](QWidget *dialog) {
     ASSERT_TRUE(CreateGrid(dialog, "8", "8").empty());
