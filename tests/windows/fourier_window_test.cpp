@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
-#include <QTest>
 #include <functional>
 
 #include "app/app_globals.hpp"
@@ -38,11 +37,7 @@ class FourierWindowTest : public AppFixture {
     return Find<QLineEdit>(dialog, name);
   }
   static QStringList Items(const QWidget *dialog, const char *list) {
-    QStringList items;
-    for (int i = 0; i < List(dialog, list)->count(); ++i) {
-      items.append(List(dialog, list)->item(i)->text());
-    }
-    return items;
+    return ItemTexts(List(dialog, list));
   }
   static QStringList RealItems(const QWidget *dialog) { return Items(dialog, "实数集列表框"); }
   static QStringList ImagItems(const QWidget *dialog) { return Items(dialog, "虚数集列表框"); }
@@ -61,11 +56,6 @@ class FourierWindowTest : public AppFixture {
   }
   static std::vector<ShownMessage> Press(const QWidget *dialog, const char *button) {
     return AnswerMessages([&] { Click(dialog, button); });
-  }
-  static void Select(const QListWidget *list, int row) {
-    QListWidgetItem *item = list->item(row);
-    ASSERT_NE(item, nullptr);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
   }
   static std::vector<ShownMessage> CreateGrid(const QWidget *dialog, const char *rows,
                                               const char *columns) {
@@ -142,11 +132,11 @@ TEST_F(FourierWindowTest, ListEditingGoesToTheChosenDataSet) {
     EXPECT_EQ(Line(dialog, "数值编辑框")->text(), "");
 
     Click(dialog, "实数据集单选框");
-    Select(List(dialog, "实数集列表框"), 1);
+    ClickItem(List(dialog, "实数集列表框"), 1);
     Type(Line(dialog, "数值编辑框"), "2.50");
     Click(dialog, "修改按钮");
     EXPECT_EQ(RealItems(dialog), QStringList({"1", "2.5", "3"}));
-    Select(List(dialog, "实数集列表框"), 0);
+    ClickItem(List(dialog, "实数集列表框"), 0);
     Click(dialog, "删除按钮");
     EXPECT_EQ(RealItems(dialog), QStringList({"2.5", "3"}));
     EXPECT_EQ(List(dialog, "实数集列表框")->currentRow(), 1);
@@ -289,13 +279,13 @@ TEST_F(FourierWindowTest, GridsAreCreatedEditedAndTransformedRowByRow) {
     QLineEdit *value = Line(dialog, "成员数据编辑框");
     EXPECT_TRUE(CreateGrid(dialog, "4", "4").empty());
     EXPECT_EQ(Items(dialog, "成员数量列表框"), QStringList({"1", "2", "3", "4"}));
-    Select(rows, 1);
+    ClickItem(rows, 1);
     EXPECT_EQ(Items(dialog, "成员数据列表框"), QStringList({"0", "0", "0", "0"}));
-    Select(values, 2);
+    ClickItem(values, 2);
     Type(value, "5");
     EXPECT_EQ(values->item(2)->text(), "5");
     EXPECT_EQ(globals().fourier2dReal.At(1, 2), 5);
-    Select(values, 0);
+    ClickItem(values, 0);
     value->clear();
     Type(value, "1.");
     EXPECT_EQ(values->item(0)->text(), "1.");  // shown as typed
@@ -304,12 +294,12 @@ TEST_F(FourierWindowTest, GridsAreCreatedEditedAndTransformedRowByRow) {
     Click(dialog, "数据集虚值单选框");
     EXPECT_EQ(rows->count(), 0);
     EXPECT_TRUE(CreateGrid(dialog, "4", "4").empty());
-    Select(rows, 3);
-    Select(values, 1);
+    ClickItem(rows, 3);
+    ClickItem(values, 1);
     Type(value, "-2");
     Click(dialog, "数据集实值单选框");
     EXPECT_EQ(rows->count(), 4);
-    Select(rows, 1);
+    ClickItem(rows, 1);
 
     const NumericArray real = globals().fourier2dReal, imag = globals().fourier2dImag;
     NumericArray expectedReal = real, expectedImag = imag;
@@ -363,7 +353,7 @@ TEST_F(FourierWindowTest, GridsOfDifferentShapesAreKept) {
   InWindow([&](QWidget *dialog) {
     ASSERT_TRUE(CreateGrid(dialog, "2", "4").empty());
     globals().fourier2dReal.At(1, 3) = 9;
-    Select(List(dialog, "成员数量列表框"), 1);
+    ClickItem(List(dialog, "成员数量列表框"), 1);
     std::vector<ShownMessage> shown = Press(dialog, "二维开始计算按钮");
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].text, "两个数组的维数、行列数必须相同");

@@ -6,7 +6,6 @@
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QTest>
 #include <functional>
 
 #include "app/app_globals.hpp"
@@ -42,23 +41,12 @@ class MatrixWindowTest : public AppFixture {
   static QLineEdit *Line(const QWidget *dialog, const char *name) {
     return Find<QLineEdit>(dialog, name);
   }
-  static QStringList Items(const QListWidget *list) {
-    QStringList items;
-    for (int i = 0; i < list->count(); ++i) items.append(list->item(i)->text());
-    return items;
-  }
   // Types the two counts over the count boxes and presses "创  建"; returns its messages.
   static std::vector<ShownMessage> Create(const QWidget *dialog, const char *rows,
                                           const char *columns) {
     Line(dialog, "第一维编辑框")->setText(rows);
     Line(dialog, "第二维编辑框")->setText(columns);
     return AnswerMessages([&] { Click(dialog, "创建超级按钮"); });
-  }
-  // Clicks the item in the list, as the user selects it.
-  static void Select(const QListWidget *list, int row) {
-    QListWidgetItem *item = list->item(row);
-    ASSERT_NE(item, nullptr);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
   }
   // Replaces the text of the box as a user does: select all, then type.
   static void TypeOver(QLineEdit *box, const QString &text) {
@@ -159,14 +147,14 @@ TEST_F(MatrixWindowTest, TheElementEditorStoresOnlyWhatTheUserTypes) {
     QListWidget *rows = List(dialog, "第一维列表框");
     QListWidget *values = List(dialog, "第二维列表框");
     QLineEdit *value = Line(dialog, "操作值编辑框");
-    EXPECT_EQ(Items(rows), QStringList({"1", "2"}));
+    EXPECT_EQ(ItemTexts(rows), QStringList({"1", "2"}));
     EXPECT_EQ(matrixArray(), NumericArray::Matrix(2, 3));
 
-    Select(rows, 1);
-    EXPECT_EQ(Items(values), QStringList({"0", "0", "0"}));
+    ClickItem(rows, 1);
+    EXPECT_EQ(ItemTexts(values), QStringList({"0", "0", "0"}));
     EXPECT_EQ(values->currentRow(), 0);
     EXPECT_EQ(value->text(), "");
-    Select(values, 1);
+    ClickItem(values, 1);
     EXPECT_EQ(value->text(), "0");
     TypeOver(value, "7");
     EXPECT_EQ(values->item(1)->text(), "7");
@@ -175,10 +163,10 @@ TEST_F(MatrixWindowTest, TheElementEditorStoresOnlyWhatTheUserTypes) {
     EXPECT_EQ(values->item(1)->text(), "-0.5");
 
     // Selecting shows values in the box without storing them anywhere.
-    Select(values, 0);
-    Select(rows, 0);
-    Select(rows, 1);
-    EXPECT_EQ(Items(values), QStringList({"0", "-0.5", "0"}));
+    ClickItem(values, 0);
+    ClickItem(rows, 0);
+    ClickItem(rows, 1);
+    EXPECT_EQ(ItemTexts(values), QStringList({"0", "-0.5", "0"}));
     EXPECT_EQ(matrixArray(), NumericArray::Matrix(2, 3, {0, 0, 0, 0, -0.5, 0}));
 
     Line(dialog, "标量编辑框")->setText("4");
