@@ -221,10 +221,8 @@ void FourierWindow::CreateGrid() {
     }
   }
   if (RefuseOversizedGrid(rows, columns)) return;
-  成员数量列表框->clear();
-  成员数据列表框->clear();
   ChosenGrid() = NumericArray::Matrix(rows, columns);
-  ListGridRows(成员数量列表框, ChosenGrid());
+  ListChosenGrid();
 }
 
 void FourierWindow::OnGridRowSelected(int row) { ListGridRow(成员数据列表框, ChosenGrid(), row); }

@@ -39,12 +39,12 @@ constexpr std::int64_t kMaxGridElements = std::int64_t{1} << 16;
 // returns true.
 bool RefuseOversizedGrid(std::int32_t rows, std::int32_t columns);
 
-// Fills the row list with "1" up to the grid's row count (nothing when the grid is not
-// two-dimensional, as while it is empty).
+// Replaces the items of the row list by "1" up to the grid's row count (none when the
+// grid is not two-dimensional, as while it is empty).
 void ListGridRows(QListWidget *rowList, const NumericArray &grid);
 
-// Fills the value list with the elements of the row as NumberToText writes them
-// (nothing for a row outside the grid).
+// Replaces the items of the value list by the elements of the row as NumberToText writes
+// them (none for a row outside the grid).
 void ListGridRow(QListWidget *valueList, const NumericArray &grid, int row);
 
 // The element at [row][column], or nullptr when that lies outside the grid.
