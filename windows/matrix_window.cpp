@@ -99,7 +99,7 @@ void MatrixWindow::BuildLayout() {
 }
 
 void MatrixWindow::ConnectEvents() {
-  const MatrixAdapter &adapter = globals_.matrixAdapter;
+  const MatrixAdapter &adapter = globals_.matrixAdapter;  // lives as long as the program
   const auto matrix = [](const MultiLineBox *box) { return box->Text().toStdString(); };
   // Each button computes one result text and shows it; large matrices may take a moment.
   const auto showing = [this](auto compute) {
@@ -108,16 +108,17 @@ void MatrixWindow::ConnectEvents() {
       结果编辑框->SetText(QString::fromStdString(compute()));
     };
   };
-  connect(矩阵相乘超级按钮, &QPushButton::clicked, this, showing([=, this] {
+  connect(矩阵相乘超级按钮, &QPushButton::clicked, this, showing([=, this, &adapter] {
             return adapter.Multiply(matrix(矩阵1编辑框), matrix(矩阵2编辑框));
           }));
-  connect(矩阵相加超级按钮, &QPushButton::clicked, this,
-          showing([=, this] { return adapter.Add(matrix(矩阵1编辑框), matrix(矩阵2编辑框)); }));
+  connect(矩阵相加超级按钮, &QPushButton::clicked, this, showing([=, this, &adapter] {
+            return adapter.Add(matrix(矩阵1编辑框), matrix(矩阵2编辑框));
+          }));
   connect(实矩阵逆超级按钮, &QPushButton::clicked, this,
-          showing([=, this] { return adapter.Inverse(matrix(矩阵1编辑框)); }));
+          showing([=, this, &adapter] { return adapter.Inverse(matrix(矩阵1编辑框)); }));
   connect(矩阵转置超级按钮, &QPushButton::clicked, this,
-          showing([=, this] { return adapter.Transpose(matrix(矩阵1编辑框)); }));
-  connect(矩阵标量乘积超级按钮, &QPushButton::clicked, this, showing([=, this] {
+          showing([=, this, &adapter] { return adapter.Transpose(matrix(矩阵1编辑框)); }));
+  connect(矩阵标量乘积超级按钮, &QPushButton::clicked, this, showing([=, this, &adapter] {
             return adapter.ScalarMultiply(globals_.matrixArray, TextToNumber(标量编辑框->text()));
           }));
 
