@@ -33,6 +33,10 @@ struct AppGlobals {
 
   // --- kept between openings by the complex-number, matrix and Fourier windows ---
 
+  // The operation last chosen among the Fourier window's four one-dimensional operations;
+  // choosing a different one empties the data lists.
+  QString fourierMode;
+
   // --- end of those windows' values ---
 
   QString runDirectory;  // the directory the program runs from

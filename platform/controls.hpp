@@ -5,24 +5,31 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QRect>
 #include <QString>
 #include <type_traits>
 
 // Places one control of a window's layout: it gets its layout name as objectName, its
-// position and size in pixels (relative to its parent) and its caption.
+// position and size in pixels (relative to its parent) and its caption. Lists and combo
+// boxes have no caption; their items are added by the window.
 template <class Control>
 Control *PlaceControl(QWidget *parent, const char *name, QRect geometry,
                       const QString &caption = QString()) {
   auto *control = new Control(parent);
   control->setObjectName(QString::fromUtf8(name));
   control->setGeometry(geometry);
+  if constexpr (std::is_base_of_v<QRadioButton, Control>) {
+    // The layouts give a radio button room for a 13-pixel circle and a caption 3 pixels
+    // after it; the style's wider gap would clip captions such as "傅立叶反变换".
+    control->setStyleSheet("QRadioButton { spacing: 3px; }");
+  }
   if (!caption.isEmpty()) {
     if constexpr (std::is_base_of_v<QGroupBox, Control>) {
       control->setTitle(caption);
     } else if constexpr (std::is_base_of_v<QPlainTextEdit, Control>) {
       control->setPlainText(caption);
-    } else {
+    } else if constexpr (requires { control->setText(caption); }) {
       control->setText(caption);
     }
   }

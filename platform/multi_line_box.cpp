@@ -48,12 +48,20 @@ void MultiLineBox::keyPressEvent(QKeyEvent *event) {
 }
 
 void MultiLineBox::inputMethodEvent(QInputMethodEvent *event) {
-  if (filter_) {
-    QInputMethodEvent filtered(event->preeditString(), event->attributes());
-    filtered.setCommitString(FilterCommittedText(*filter_, event->commitString()),
-                             event->replacementStart(), event->replacementLength());
-    QPlainTextEdit::inputMethodEvent(&filtered);
+  // Text committed by an input method is typed text too: each character meets the
+  // character-input event first and then the box's filter, as a typed key does.
+  const QString committed = event->commitString();
+  QString kept;
+  for (char32_t c : committed.toUcs4()) {
+    if (characterInput && characterInput(static_cast<int>(c))) continue;
+    if (filter_ && !InputFilterAccepts(*filter_, c)) continue;
+    kept.append(QString::fromUcs4(&c, 1));
+  }
+  if (kept == committed) {
+    QPlainTextEdit::inputMethodEvent(event);
     return;
   }
-  QPlainTextEdit::inputMethodEvent(event);
+  QInputMethodEvent filtered(event->preeditString(), event->attributes());
+  filtered.setCommitString(kept, event->replacementStart(), event->replacementLength());
+  QPlainTextEdit::inputMethodEvent(&filtered);
 }

@@ -9,43 +9,16 @@
 #include "app/help_texts.hpp"
 #include "platform/files.hpp"
 #include "platform/gbk.hpp"
-#include "platform/launcher.hpp"
 #include "tests/support/app_fixture.hpp"
+#include "tests/support/recorded_starts.hpp"
 #include "tests/support/ui_driver.hpp"
 
 namespace {
 
-// Records program starts instead of opening editors.
-class RecordingLauncher : public Launcher {
- public:
-  explicit RecordingLauncher(QStringList &opened) : opened_(opened) {}
-  bool StartProgram(const QString &program, const QStringList &arguments) override {
-    opened_.append(program + " " + arguments.join(" "));
-    return true;
-  }
-  bool OpenDocument(const QString &path) override {
-    opened_.append(path);
-    return true;
-  }
-
- private:
-  QStringList &opened_;
-};
-
 class HelpTest : public AppFixture {
  protected:
-  void SetUp() override {
-    AppFixture::SetUp();
-    previous_ = ReplaceLauncher(std::make_unique<RecordingLauncher>(opened));
-  }
-  void TearDown() override {
-    ReplaceLauncher(std::move(previous_));
-    for (const QString &path : opened) QFile::remove(path);
-  }
-  QStringList opened;
-
- private:
-  std::unique_ptr<Launcher> previous_;
+  RecordedStarts starts;
+  QStringList &opened = starts.opened;
 };
 
 TEST_F(HelpTest, TheMainWindowTextIsSevenCrLfLinesOf323GbkBytes) {
@@ -75,7 +48,6 @@ TEST_F(HelpTest, TheMatrixDocumentLiesBesideTheProgram) {
   OpenMatrixHelpDocument(RunDirectory());
   ASSERT_EQ(opened.size(), 1);
   EXPECT_EQ(opened[0], QDir(RunDirectory()).filePath("帮助/矩阵运算.txt"));
-  opened.clear();  // not a file of ours to remove
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QTest>
 
@@ -76,6 +77,12 @@ TEST(MultiLineBox, CharacterInputRunsBeforeTheFilter) {
   Press(&box, Qt::Key_Backspace);
   EXPECT_EQ(seen, (std::vector<int>{'1', ',', 'x', 8}));
   EXPECT_EQ(box.Text(), "");
+  // Text committed by an input method takes the same way, character by character.
+  QInputMethodEvent commit;
+  commit.setCommitString("2,y");
+  QApplication::sendEvent(&box, &commit);
+  EXPECT_EQ(seen, (std::vector<int>{'1', ',', 'x', 8, '2', ',', 'y'}));
+  EXPECT_EQ(box.Text(), "2");
 }
 
 TEST(MessageBox, HasTheProgramsTitleAnOkButtonAndTheIcon) {

@@ -28,6 +28,21 @@ void Click(const QWidget *window, const QString &name) {
   }
 }
 
+void ClickItem(const QListWidget *list, int row) {
+  QListWidgetItem *item = list->item(row);
+  if (!item) {
+    ADD_FAILURE() << "no item " << row << " in " << list->objectName().toStdString();
+    return;
+  }
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+}
+
+QStringList ItemTexts(const QListWidget *list) {
+  QStringList texts;
+  for (int i = 0; i < list->count(); ++i) texts.append(list->item(i)->text());
+  return texts;
+}
+
 void Type(QWidget *target, const QString &text) {
   for (QChar c : text) {
     if (c.unicode() < 0x80) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QListWidget>
 #include <QMessageBox>
 #include <QString>
 #include <QWidget>
@@ -19,6 +20,12 @@ Control *Find(const QWidget *window, const QString &name) {
 
 // A left click in the middle of the control.
 void Click(const QWidget *window, const QString &name);
+
+// A left click on the list's item in the given row, as a user selects it.
+void ClickItem(const QListWidget *list, int row);
+
+// The texts of the list's items, first to last.
+QStringList ItemTexts(const QListWidget *list);
 
 // Types the text key by key into the widget (non-ASCII characters included).
 void Type(QWidget *target, const QString &text);
