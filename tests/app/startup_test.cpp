@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QRadioButton>
 #include <QStandardPaths>
@@ -82,6 +83,7 @@ class InstalledStartup : public AppFixture {
   void SetUp() override {
     AppFixture::SetUp();
     QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setApplicationName("zorvik");  // as the program names itself
     configFile_ = QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))
                       .filePath("配置.ini");
     QFile::remove(configFile_);
