@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
   // The same bytes as a file on disk, GBK or UTF-8 as they come. Files are slow to
   // write, so only some inputs take this way.
-  if (size == 0 || data[0] % 8 != 0) return 0;
+  if (size == 0 || data[0] % 64 != 0) return 0;
   static QTemporaryDir directory;
   const QString path = QDir(directory.path()).filePath("配置.ini");
   if (!WriteFileAtomically(path, QByteArray(text.data(), qsizetype(text.size())))) std::abort();
