@@ -22,7 +22,7 @@ Control *PlaceControl(QWidget *parent, const char *name, QRect geometry,
       control->setTitle(caption);
     } else if constexpr (std::is_base_of_v<QPlainTextEdit, Control>) {
       control->setPlainText(caption);
-    } else {
+    } else if constexpr (requires { control->setText(caption); }) {
       control->setText(caption);
     }
   }

@@ -9,43 +9,19 @@
 #include "app/help_texts.hpp"
 #include "platform/files.hpp"
 #include "platform/gbk.hpp"
-#include "platform/launcher.hpp"
 #include "tests/support/app_fixture.hpp"
+#include "tests/support/recording_launcher.hpp"
 #include "tests/support/ui_driver.hpp"
 
 namespace {
 
-// Records program starts instead of opening editors.
-class RecordingLauncher : public Launcher {
- public:
-  explicit RecordingLauncher(QStringList &opened) : opened_(opened) {}
-  bool StartProgram(const QString &program, const QStringList &arguments) override {
-    opened_.append(program + " " + arguments.join(" "));
-    return true;
-  }
-  bool OpenDocument(const QString &path) override {
-    opened_.append(path);
-    return true;
-  }
-
- private:
-  QStringList &opened_;
-};
-
 class HelpTest : public AppFixture {
  protected:
-  void SetUp() override {
-    AppFixture::SetUp();
-    previous_ = ReplaceLauncher(std::make_unique<RecordingLauncher>(opened));
-  }
   void TearDown() override {
-    ReplaceLauncher(std::move(previous_));
     for (const QString &path : opened) QFile::remove(path);
   }
-  QStringList opened;
-
- private:
-  std::unique_ptr<Launcher> previous_;
+  RecordedLaunches launches;
+  QStringList &opened = launches.opened;
 };
 
 TEST_F(HelpTest, TheMainWindowTextIsSevenCrLfLinesOf323GbkBytes) {

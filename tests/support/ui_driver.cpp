@@ -81,6 +81,9 @@ void WithDialog(const std::function<void()> &open,
     if (modal && !qobject_cast<QMessageBox *>(modal)) {
       timer.stop();
       found = true;
+      // A user works in the window in front: focus moves only inside the active window.
+      modal->activateWindow();
+      EXPECT_TRUE(QTest::qWaitForWindowActive(modal));
       inside(modal);
       if (QApplication::activeModalWidget() == modal) modal->close();
     } else if (waiting.elapsed() > kDeadlineMilliseconds) {
