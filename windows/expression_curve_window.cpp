@@ -26,6 +26,10 @@ namespace {
 // How far the result heading and box move when the y list appears or goes.
 constexpr int kYListWidth = 100;
 
+// An integral that never settles stops at the evaluation bound, and the time it takes there
+// grows with the length of the expression: at 500 characters it is about a second.
+constexpr int kLongestExpression = 500;
+
 // Romberg values that differ by no more than this cannot be told apart from rounding.
 constexpr double kSmallestTolerance = 0.0000001;
 
@@ -52,6 +56,7 @@ void ExpressionCurveWindow::BuildLayout() {
   分组框1 = PlaceControl<QGroupBox>(this, "分组框1", {9, 40, 448, 99}, "算式解析");
   透明标签4 = PlaceControl<TransLabel>(分组框1, "透明标签4", {8, 19, 64, 16}, "计算表达式");
   计算表达式编辑框 = PlaceControl<QLineEdit>(分组框1, "计算表达式编辑框", {71, 14, 369, 21});
+  计算表达式编辑框->setMaxLength(kLongestExpression);
   透明标签5 = PlaceControl<TransLabel>(分组框1, "透明标签5", {8, 43, 56, 16}, "积分上限");
   积分上限编辑框 = PlaceControl<QLineEdit>(分组框1, "积分上限编辑框", {71, 43, 80, 20});
   积分下限编辑框 = PlaceControl<QLineEdit>(分组框1, "积分下限编辑框", {229, 43, 80, 20});

@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QListWidget>
 #include <QTest>
 #include <QTimer>
 
@@ -19,6 +20,14 @@ QWidget *FindControl(const QWidget *window, const QString &name) {
   auto *control = window->findChild<QWidget *>(name);
   if (!control) ADD_FAILURE() << "no control " << name.toStdString();
   return control;
+}
+
+QStringList ItemTexts(const QWidget *window, const QString &listName) {
+  QStringList texts;
+  if (auto *list = Find<QListWidget>(window, listName)) {
+    for (int i = 0; i < list->count(); ++i) texts.append(list->item(i)->text());
+  }
+  return texts;
 }
 
 void Click(const QWidget *window, const QString &name) {

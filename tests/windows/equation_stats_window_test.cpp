@@ -28,12 +28,6 @@ class EquationStatsWindowTest : public AppFixture {
     WithDialog([&] { Click(&window(), button); }, inside);
   }
 
-  static QStringList Items(QWidget *dialog, const char *list) {
-    QStringList items;
-    auto *box = Find<QListWidget>(dialog, list);
-    for (int i = 0; i < box->count(); ++i) items.append(box->item(i)->text());
-    return items;
-  }
   static QString Result(QWidget *dialog) {
     return Find<MultiLineBox>(dialog, "结果值编辑框")->Text();
   }
@@ -111,8 +105,8 @@ TEST_F(EquationStatsWindowTest, SolvesATwoByTwoSystem) {
     Add(dialog, "联立方程第一维列表框", {"2", "1"});
     Add(dialog, "联立方程第二维列表框", {"1", "3"});
     Add(dialog, "x变量系数列表框", {"3", "5"});
-    EXPECT_EQ(Items(dialog, "联立方程第一维列表框"), QStringList({"2", "1"}));
-    EXPECT_EQ(Items(dialog, "联立方程第二维列表框"), QStringList({"1", "3"}));
+    EXPECT_EQ(ItemTexts(dialog, "联立方程第一维列表框"), QStringList({"2", "1"}));
+    EXPECT_EQ(ItemTexts(dialog, "联立方程第二维列表框"), QStringList({"1", "3"}));
     EXPECT_TRUE(AnswerMessages([&] { Click(dialog, "联立方程计算超级按钮"); }).empty());
     EXPECT_EQ(Result(dialog),
               "x变量解：\r\n0.8\r\n1.4\r\n\r\nx变量系数逆阵：\r\n0.6  -0.2  \r\n\r\n"
@@ -158,13 +152,13 @@ TEST_F(EquationStatsWindowTest, ListsHoldAtMost25RightSidesAnd50Coefficients) {
     const auto refused = Add(dialog, "x变量系数列表框", {"26"});
     ASSERT_EQ(refused.size(), 1u);
     EXPECT_EQ(refused[0].text, "数组成员最大为25");
-    EXPECT_EQ(Items(dialog, "x变量系数列表框").size(), 25);
+    EXPECT_EQ(ItemTexts(dialog, "x变量系数列表框").size(), 25);
 
     EXPECT_TRUE(Add(dialog, "联立方程第二维列表框", values).empty());
     const auto refusedColumn = Add(dialog, "联立方程第二维列表框", {"51"});
     ASSERT_EQ(refusedColumn.size(), 1u);
     EXPECT_EQ(refusedColumn[0].text, "数组成员最大为25");
-    EXPECT_EQ(Items(dialog, "联立方程第二维列表框"), values);
+    EXPECT_EQ(ItemTexts(dialog, "联立方程第二维列表框"), values);
     // The operand box keeps a refused value for another try.
     EXPECT_EQ(Find<QLineEdit>(dialog, "联立方程操作值编辑框")->text(), "51");
   });
@@ -183,11 +177,11 @@ TEST_F(EquationStatsWindowTest, ModifyKeepsTheTypedNumberDeleteSelectsTheLastCle
     operand->clear();
     Type(operand, "-2.9");
     Click(dialog, "联立方程修改超级按钮");
-    EXPECT_EQ(Items(dialog, "联立方程第一维列表框"), QStringList({"2.9", "-2.9", "3"}));
+    EXPECT_EQ(ItemTexts(dialog, "联立方程第一维列表框"), QStringList({"2.9", "-2.9", "3"}));
 
     list->setCurrentRow(0);
     Click(dialog, "联立方程删除超级按钮");
-    EXPECT_EQ(Items(dialog, "联立方程第一维列表框"), QStringList({"-2.9", "3"}));
+    EXPECT_EQ(ItemTexts(dialog, "联立方程第一维列表框"), QStringList({"-2.9", "3"}));
     EXPECT_EQ(list->currentRow(), 1);
     Click(dialog, "联立方程清空超级按钮");
     EXPECT_EQ(list->count(), 0);
@@ -200,7 +194,7 @@ TEST_F(EquationStatsWindowTest, TheChosenColumnIsKeptForTheNextOpening) {
   InWindow([](QWidget *dialog) {
     Type(Find<QLineEdit>(dialog, "联立方程操作值编辑框"), "7");
     Click(dialog, "联立方程添加超级按钮");
-    EXPECT_EQ(Items(dialog, "联立方程第一维列表框"), QStringList({"7"}));
+    EXPECT_EQ(ItemTexts(dialog, "联立方程第一维列表框"), QStringList({"7"}));
     Click(dialog, "联立方程第二维列表框");
   });
   EXPECT_EQ(app().globals().equationTargetList, 0);
@@ -214,16 +208,16 @@ TEST_F(EquationStatsWindowTest, StatisticsOfATableThatSurvivesReopening) {
   InWindow(
       [&](QWidget *dialog) {
         EXPECT_TRUE(Create(dialog, "1", "4").empty());
-        EXPECT_EQ(Items(dialog, "概要统计第一维列表框"), QStringList({"1"}));
-        EXPECT_EQ(Items(dialog, "概要统计第二维列表框"), QStringList({"0", "0", "0", "0"}));
+        EXPECT_EQ(ItemTexts(dialog, "概要统计第一维列表框"), QStringList({"1"}));
+        EXPECT_EQ(ItemTexts(dialog, "概要统计第二维列表框"), QStringList({"0", "0", "0", "0"}));
         Fill(dialog, {{"4", "1", "3", "2"}});
-        EXPECT_EQ(Items(dialog, "概要统计第二维列表框"), QStringList({"4", "1", "3", "2"}));
+        EXPECT_EQ(ItemTexts(dialog, "概要统计第二维列表框"), QStringList({"4", "1", "3", "2"}));
         Click(dialog, "概要统计计算超级按钮");
         EXPECT_EQ(Result(dialog), oneRow);
       },
       "概要统计按钮");
   InWindow([&](QWidget *dialog) {
-    EXPECT_EQ(Items(dialog, "概要统计第一维列表框"), QStringList());
+    EXPECT_EQ(ItemTexts(dialog, "概要统计第一维列表框"), QStringList());
     Click(dialog, "概要统计计算超级按钮");
     EXPECT_EQ(Result(dialog), oneRow);
   });
@@ -232,11 +226,11 @@ TEST_F(EquationStatsWindowTest, StatisticsOfATableThatSurvivesReopening) {
 TEST_F(EquationStatsWindowTest, ATableOfTwoRowsAndRowSelection) {
   InWindow([](QWidget *dialog) {
     EXPECT_TRUE(Create(dialog, "2.7", "3").empty());
-    EXPECT_EQ(Items(dialog, "概要统计第一维列表框"), QStringList({"1", "2"}));
+    EXPECT_EQ(ItemTexts(dialog, "概要统计第一维列表框"), QStringList({"1", "2"}));
     Fill(dialog, {{"5", "1", "3"}, {"10", "30", "20"}});
     // Selecting a row shows its values; selecting a value puts it in the box.
     Find<QListWidget>(dialog, "概要统计第一维列表框")->setCurrentRow(0);
-    EXPECT_EQ(Items(dialog, "概要统计第二维列表框"), QStringList({"5", "1", "3"}));
+    EXPECT_EQ(ItemTexts(dialog, "概要统计第二维列表框"), QStringList({"5", "1", "3"}));
     EXPECT_EQ(Find<QLineEdit>(dialog, "操作值编辑框")->text(), "5");
     Find<QListWidget>(dialog, "概要统计第二维列表框")->setCurrentRow(2);
     EXPECT_EQ(Find<QLineEdit>(dialog, "操作值编辑框")->text(), "3");
@@ -270,7 +264,7 @@ TEST_F(EquationStatsWindowTest, RefusedSizesLeaveTheTableAndItsListsAlone) {
       EXPECT_EQ(messages[0].text, c.message);
       EXPECT_EQ(messages[0].icon, QMessageBox::Warning);
     }
-    EXPECT_EQ(Items(dialog, "概要统计第一维列表框"), QStringList({"1", "2"}));
+    EXPECT_EQ(ItemTexts(dialog, "概要统计第一维列表框"), QStringList({"1", "2"}));
     // The lists still index the old table: its last value can be read and changed.
     Find<QListWidget>(dialog, "概要统计第一维列表框")->setCurrentRow(1);
     Find<QListWidget>(dialog, "概要统计第二维列表框")->setCurrentRow(2);

@@ -64,12 +64,6 @@ class ExpressionCurveWindowTest : public AppFixture {
     Click(dialog, "运算超级按钮");
     return Find<MultiLineBox>(dialog, "曲线拟合结果值编辑框")->Text();
   }
-  static QStringList Items(QWidget *dialog, const char *list) {
-    QStringList items;
-    auto *box = Find<QListWidget>(dialog, list);
-    for (int i = 0; i < box->count(); ++i) items.append(box->item(i)->text());
-    return items;
-  }
 };
 
 TEST_F(ExpressionCurveWindowTest, OpensFromBothButtonsWithItsLayout) {
@@ -170,7 +164,7 @@ TEST_F(ExpressionCurveWindowTest, CubicModeListsTheSplineTable) {
     EXPECT_EQ(Run(dialog),
               "方程系数：\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n");
     Add(dialog, "y值列表框", {"0", "1", "0"});
-    EXPECT_EQ(Items(dialog, "y值列表框"), QStringList({"0", "1", "0"}));
+    EXPECT_EQ(ItemTexts(dialog, "y值列表框"), QStringList({"0", "1", "0"}));
     EXPECT_EQ(Run(dialog),
               "方程系数：\r\n0\r\n1.5\r\n0\r\n-0.5\r\n1\r\n0\r\n-1.5\r\n0.5\r\n"
               "0\r\n-1.5\r\n0\r\n0\r\n");
@@ -231,9 +225,9 @@ TEST_F(ExpressionCurveWindowTest, EditingTheLists) {
     Type(operand, "0.25");
     Click(dialog, "二乘曲线拟合修改超级按钮");
     EXPECT_EQ(operand->text(), "0.25");
-    EXPECT_EQ(Items(dialog, "二乘曲线拟合列表框"), QStringList({"0.25", "2", "3"}));
+    EXPECT_EQ(ItemTexts(dialog, "二乘曲线拟合列表框"), QStringList({"0.25", "2", "3"}));
     Click(dialog, "二乘曲线拟合删除超级按钮");
-    EXPECT_EQ(Items(dialog, "二乘曲线拟合列表框"), QStringList({"2", "3"}));
+    EXPECT_EQ(ItemTexts(dialog, "二乘曲线拟合列表框"), QStringList({"2", "3"}));
     EXPECT_EQ(list->currentRow(), 1);
     list->setCurrentRow(-1);
     Click(dialog, "二乘曲线拟合删除超级按钮");  // nothing selected: nothing deleted
