@@ -28,6 +28,10 @@ struct AppGlobals {
 
   // --- kept between openings by the equations and statistics, expression and
   // curve-fitting, and calculus windows ---
+  // Which coefficient column the equations' editing buttons act on while the x radio
+  // button is not selected: 1 the first column, 0 the second. The table itself is
+  // statsArray; its shape is the size the user created.
+  int equationTargetList = 0;
 
   // --- end of those windows' values ---
 

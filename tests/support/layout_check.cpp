@@ -31,7 +31,24 @@ int NeededWidth(const QWidget *control, const QString &caption) {
   return text;
 }
 
+bool IsEditBox(const QWidget *control) {
+  return qobject_cast<const QPlainTextEdit *>(control) || qobject_cast<const QLineEdit *>(control);
+}
+
+void ExpectCaptionFits(const QWidget *control, const QString &caption) {
+  EXPECT_LE(NeededWidth(control, caption), control->width())
+      << control->objectName().toStdString() << " \"" << caption.toStdString() << "\"";
+}
+
 }  // namespace
+
+void ExpectCaptionsFit(const QWidget *window) {
+  for (const QWidget *control : window->findChildren<QWidget *>()) {
+    const QString caption = CaptionOf(control);
+    // Edit boxes scroll their text; every other caption must fit on its one line.
+    if (!caption.isEmpty() && !IsEditBox(control)) ExpectCaptionFits(control, caption);
+  }
+}
 
 void ExpectLayout(const QWidget *window, std::initializer_list<PlacedControl> controls) {
   for (const PlacedControl &c : controls) {
@@ -40,11 +57,6 @@ void ExpectLayout(const QWidget *window, std::initializer_list<PlacedControl> co
     EXPECT_EQ(control->geometry(), c.geometry) << c.name;
     const QString caption = CaptionOf(control);
     EXPECT_EQ(caption, QString::fromUtf8(c.caption)) << c.name;
-    // Edit boxes scroll their text; every other caption must fit on its one line.
-    if (caption.isEmpty() || qobject_cast<const QPlainTextEdit *>(control) ||
-        qobject_cast<const QLineEdit *>(control)) {
-      continue;
-    }
-    EXPECT_LE(NeededWidth(control, caption), c.geometry.width()) << c.name;
+    if (!caption.isEmpty() && !IsEditBox(control)) ExpectCaptionFits(control, caption);
   }
 }

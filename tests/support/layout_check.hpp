@@ -14,3 +14,7 @@ struct PlacedControl {
 // Expects every control with its geometry and caption, and every caption to fit inside its
 // control at the program's font: a caption wider than its control would be clipped.
 void ExpectLayout(const QWidget *window, std::initializer_list<PlacedControl> controls);
+
+// Expects the caption of every button, radio button, label and group box of the window
+// to fit its control at the window's font.
+void ExpectCaptionsFit(const QWidget *window);

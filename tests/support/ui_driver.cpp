@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QListWidget>
 #include <QTest>
 #include <QTimer>
 
@@ -19,6 +20,11 @@ QWidget *FindControl(const QWidget *window, const QString &name) {
   auto *control = window->findChild<QWidget *>(name);
   if (!control) ADD_FAILURE() << "no control " << name.toStdString();
   return control;
+}
+
+QStringList ItemTexts(const QWidget *window, const QString &listName) {
+  const auto *list = Find<QListWidget>(window, listName);
+  return list ? ItemTexts(list) : QStringList();
 }
 
 void Click(const QWidget *window, const QString &name) {
@@ -96,6 +102,9 @@ void WithDialog(const std::function<void()> &open,
     if (modal && !qobject_cast<QMessageBox *>(modal)) {
       timer.stop();
       found = true;
+      // A user works in the window in front: focus moves only inside the active window.
+      modal->activateWindow();
+      EXPECT_TRUE(QTest::qWaitForWindowActive(modal));
       inside(modal);
       if (QApplication::activeModalWidget() == modal) modal->close();
     } else if (waiting.elapsed() > kDeadlineMilliseconds) {

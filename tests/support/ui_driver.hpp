@@ -3,6 +3,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <functional>
 #include <vector>
@@ -17,6 +18,9 @@ template <class Control>
 Control *Find(const QWidget *window, const QString &name) {
   return qobject_cast<Control *>(FindControl(window, name));
 }
+
+// The texts of the items of the list box with the objectName, in list order.
+QStringList ItemTexts(const QWidget *window, const QString &listName);
 
 // A left click in the middle of the control.
 void Click(const QWidget *window, const QString &name);
