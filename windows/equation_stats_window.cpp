@@ -164,30 +164,19 @@ void EquationStatsWindow::CreateTable() {
   if (rows < 0 || columns < 0) {
     return ShowMessage("创建的第一维或第二维不能为负数", MessageIcon::Warning);
   }
-  if (static_cast<std::int64_t>(rows) * columns > kMaxTableValues) {
-    return ShowMessage(QString("创建的数组太大，第一维乘第二维不能大于%1").arg(kMaxTableValues),
+  if (std::int64_t{rows} * columns > kMaxGridElements) {
+    return ShowMessage(QString("创建的数组太大，第一维乘第二维不能大于%1").arg(kMaxGridElements),
                        MessageIcon::Warning);
   }
   WaitCursor wait;
   globals_.statsArray = NumericArray::Matrix(rows, columns);
-  QStringList numbers;
-  numbers.reserve(rows);
-  for (std::int32_t row = 1; row <= rows; ++row) numbers.append(QString::number(row));
-  概要统计第一维列表框->clear();
-  概要统计第一维列表框->addItems(numbers);
+  ListGridRows(概要统计第一维列表框, globals_.statsArray);
   概要统计第一维列表框->setCurrentRow(0);
 }
 
 void EquationStatsWindow::ShowTableRow(int row) {
-  const NumericArray &table = globals_.statsArray;
-  if (row < 0 || table.DimensionCount() != 2 || row >= table.Count(0)) return;
-  QStringList values;
-  values.reserve(table.Count(1));
-  for (std::int32_t column = 0; column < table.Count(1); ++column) {
-    values.append(QString::fromStdString(NumberToText(table.At(row, column))));
-  }
-  概要统计第二维列表框->clear();
-  概要统计第二维列表框->addItems(values);
+  if (row < 0) return;
+  ListGridRow(概要统计第二维列表框, globals_.statsArray, row);
   概要统计第二维列表框->setCurrentRow(0);
 }
 
@@ -199,15 +188,11 @@ void EquationStatsWindow::ShowTableValue(int column) {
 void EquationStatsWindow::StoreTableValue(const QString &text) {
   // Every change of the box is stored at once, so the value shown is always the value the
   // statistics use.
-  const int row = 概要统计第一维列表框->currentRow();
   const int column = 概要统计第二维列表框->currentRow();
-  NumericArray &table = globals_.statsArray;
-  if (row < 0 || column < 0 || table.DimensionCount() != 2 || row >= table.Count(0) ||
-      column >= table.Count(1)) {
-    return;
-  }
+  double *value = GridElement(globals_.statsArray, 概要统计第一维列表框->currentRow(), column);
+  if (!value) return;
   概要统计第二维列表框->item(column)->setText(text);
-  table.At(row, column) = TextToNumber(text);
+  *value = TextToNumber(text);
 }
 
 void EquationStatsWindow::ComputeStatistics() {

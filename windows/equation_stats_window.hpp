@@ -17,10 +17,6 @@ class TransLabel;
 class EquationStatsWindow : public QDialog {
   Q_OBJECT
  public:
-  // Statistics tables hold at most this many values: more cannot be typed in by hand, and
-  // the lists and the result text of a larger table would stall the window.
-  static constexpr int kMaxTableValues = 100000;
-
   explicit EquationStatsWindow(AppGlobals &globals, QWidget *parent = nullptr);
   ~EquationStatsWindow() override;
 

@@ -255,8 +255,8 @@ TEST_F(EquationStatsWindowTest, RefusedSizesLeaveTheTableAndItsListsAlone) {
         {"5", "", "创建的第一维或第二维不能为0"},
         {"-1", "5", "创建的第一维或第二维不能为负数"},
         {"4", "-2", "创建的第一维或第二维不能为负数"},
-        {"1000", "1000", "创建的数组太大，第一维乘第二维不能大于100000"},
-        {"1e10", "1e10", "创建的数组太大，第一维乘第二维不能大于100000"},
+        {"1000", "1000", "创建的数组太大，第一维乘第二维不能大于65536"},
+        {"1e10", "1e10", "创建的数组太大，第一维乘第二维不能大于65536"},
     };
     for (const auto &c : cases) {
       const auto messages = Create(dialog, c.rows, c.columns);
