@@ -39,20 +39,22 @@ QString Repeated(const QString &piece, int length) { return piece.repeated(lengt
 
 const QString kEmoji = QString::fromUtf8("😀");
 
-const std::vector<BadInput> &BadInputs() {
-  static const std::vector<BadInput> inputs = {
-      {"10,000 digits", Entry::Pasted, Repeated("1234567890", 10000)},
-      {"10,000 points", Entry::Pasted, Repeated(".", 10000)},
-      {"a minus sign", Entry::Typed, "-"},
-      {"a point", Entry::Typed, "."},
-      {"full-width digits", Entry::Typed, "１２．５"},
-      {"full-width digits", Entry::Pasted, "－１２．５"},
-      {"an emoji", Entry::Typed, kEmoji},
-      {"an emoji and a digit", Entry::Pasted, kEmoji + "7"},
-      {"three lines", Entry::Pasted, "12\r\n34\n56"},
-  };
-  return inputs;
-}
+const BadInput kTenThousandDigits{"10,000 digits", Entry::Pasted, Repeated("1234567890", 10000)};
+const BadInput kTenThousandPoints{"10,000 points", Entry::Pasted, Repeated(".", 10000)};
+const BadInput kThreeLines{"three lines", Entry::Pasted, "12\r\n34\n56"};
+
+// What every edit box meets.
+const std::vector<BadInput> kBadInputs = {
+    kTenThousandDigits,
+    kTenThousandPoints,
+    {"a minus sign", Entry::Typed, "-"},
+    {"a point", Entry::Typed, "."},
+    {"full-width digits", Entry::Typed, "１２．５"},
+    {"full-width digits", Entry::Pasted, "－１２．５"},
+    {"an emoji", Entry::Typed, kEmoji},
+    {"an emoji and a digit", Entry::Pasted, kEmoji + "7"},
+    kThreeLines,
+};
 
 // Puts the input into the box over whatever it holds, as a user selects all and types or
 // pastes.
@@ -285,7 +287,7 @@ class HostileInputTest : public AppFixture {
     ASSERT_FALSE(boxes.isEmpty());
     std::map<std::pair<QString, QString>, QStringList> plainRuns;
     for (const QString &boxName : boxes) {
-      for (const BadInput &input : BadInputs()) {
+      for (const BadInput &input : kBadInputs) {
         SCOPED_TRACE(boxName.toStdString() + ": " + input.what);
         bool numberBox = false, readOnly = false;
         const WindowRun bad = RunWith(tool, boxName, [&](QWidget *box) {
@@ -316,12 +318,12 @@ class HostileInputTest : public AppFixture {
   std::optional<std::uint32_t> previousSeed_;
 };
 
-TEST_F(HostileInputTest, ComplexWindow) { Sweep(kComplex); }
-TEST_F(HostileInputTest, MatrixWindow) { Sweep(kMatrix); }
-TEST_F(HostileInputTest, FourierWindow) { Sweep(kFourier); }
-TEST_F(HostileInputTest, EquationStatsWindow) { Sweep(kEquationStats); }
-TEST_F(HostileInputTest, ExpressionCurveWindow) { Sweep(kExpressionCurve); }
-TEST_F(HostileInputTest, CalculusWindow) { Sweep(kCalculus); }
+TEST_F(HostileInputTest, EveryBoxOfTheComplexWindow) { Sweep(kComplex); }
+TEST_F(HostileInputTest, EveryBoxOfTheMatrixWindow) { Sweep(kMatrix); }
+TEST_F(HostileInputTest, EveryBoxOfTheFourierWindow) { Sweep(kFourier); }
+TEST_F(HostileInputTest, EveryBoxOfTheEquationStatsWindow) { Sweep(kEquationStats); }
+TEST_F(HostileInputTest, EveryBoxOfTheExpressionCurveWindow) { Sweep(kExpressionCurve); }
+TEST_F(HostileInputTest, EveryBoxOfTheCalculusWindow) { Sweep(kCalculus); }
 
 // The settings window saves whole numbers from 0 to 50 and nothing else: whatever else is
 // put into its boxes gets a message and changes neither the file nor the calculator. Typed
@@ -335,10 +337,10 @@ TEST_F(HostileInputTest, SettingsWindowSavesNothingButWholeNumbers) {
     BadInput input;
     const char *message;
   } cases[] = {
-      {precision, BadInputs()[0], "计算精度不能大于50"},
+      {precision, kTenThousandDigits, "计算精度不能大于50"},
       {precision, {"a minus sign", Entry::Typed, "-"}, "计算精度不能为负数"},
       {precision, {"a point", Entry::Typed, "."}, kSaved},
-      {precision, BadInputs()[1], "计算精度不能为小数"},
+      {precision, kTenThousandPoints, "计算精度不能为小数"},
       {precision, {"full-width digits", Entry::Typed, "１２"}, kSaved},
       {precision, {"a full-width minus", Entry::Pasted, "－５"}, "计算精度不能为负数"},
       {precision, {"a full-width point", Entry::Pasted, "５．５"}, "计算精度不能为小数"},
@@ -346,12 +348,12 @@ TEST_F(HostileInputTest, SettingsWindowSavesNothingButWholeNumbers) {
       {precision, {"an emoji", Entry::Typed, kEmoji}, kSaved},
       {precision, {"an emoji", Entry::Pasted, kEmoji + "7"}, "计算精度必须是整数"},
       {precision, {"two lines", Entry::Pasted, "3\r\n5"}, "计算精度必须是整数"},
-      {places, BadInputs()[0], "小数保留位数不能大于50"},
+      {places, kTenThousandDigits, "小数保留位数不能大于50"},
       {places, {"a minus sign", Entry::Typed, "-"}, "小数保留位数不能为负数"},
       {places, {"a full-width minus", Entry::Pasted, "－１"}, "小数保留位数不能为负数"},
       {places, {"a full-width point", Entry::Pasted, "１．５"}, "小数保留位数不能为小数"},
       {places, {"an emoji", Entry::Pasted, kEmoji}, "小数保留位数必须是整数"},
-      {places, BadInputs()[8], "小数保留位数必须是整数"},
+      {places, kThreeLines, "小数保留位数必须是整数"},
       {places, {"letters", Entry::Pasted, "abc"}, "小数保留位数必须是整数"},
   };
   for (const Case &c : cases) {
@@ -397,8 +399,8 @@ TEST_F(HostileKeypadTest, TheDisplayTakesOnlyTheCalculatorsKeys) {
       {{"a point", Entry::Typed, "."}, "7.", ""},
       {{"full-width digits", Entry::Typed, "１２．５"}, "7", ""},
       {{"an emoji", Entry::Typed, kEmoji}, "7", ""},
-      {BadInputs()[0], "7", ""},
-      {BadInputs()[8], "7", ""},
+      {kTenThousandDigits, "7", ""},
+      {kThreeLines, "7", ""},
   };
   for (const Case &c : cases) {
     SCOPED_TRACE(c.input.what);
@@ -449,6 +451,12 @@ TEST_F(HostileKeypadTest, AHundredThousandDigitOperandTakesEveryKey) {
       {"octal", {"八进制单选框"}, digits(std::log(10) / std::log(8)), nullptr, nullptr, nullptr},
       {"binary", {"二进制单选框"}, digits(std::log2(10)), "1", nullptr, nullptr},
       {"binary and back", {"二进制单选框", "十进制单选框"}, 100000, "9999", "9999", nullptr},
+      {"x^y 4 in hexadecimal",
+       {"N次方按钮", "数字4按钮", "等号按钮", "十六进制单选框"},
+       400000,
+       "9999",
+       "0001",
+       "超过300000位的数不能转换成16进制的数值"},
   };
   for (const Case &c : cases) {
     SCOPED_TRACE(c.what);
@@ -527,7 +535,7 @@ TEST_F(HostileInputTest, MatrixTexts) {
       {{"10,000 characters in one row", Entry::Pasted, Repeated("1,", 10000)},
        "矩阵转置超级按钮",
        Repeated("1\r\n", 3 * 5000 - 2)},
-      {BadInputs()[0], "矩阵转置超级按钮", "1.#INF"},
+      {kTenThousandDigits, "矩阵转置超级按钮", "1.#INF"},
       {{"a minus sign", Entry::Typed, "-"}, "矩阵转置超级按钮", "0"},
   };
   for (const Case &c : cases) {
