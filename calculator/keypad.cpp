@@ -101,6 +101,21 @@ double PowerDigitCount(const UnlNum &a, std::int64_t n) {
   return digits + static_cast<double>(n) * 9.0 * static_cast<double>(a.FractionGroupCount());
 }
 
+// Writing a number in base 16, 8 or 2 divides it again and again by long powers of the
+// base, which takes time growing with the square of its length: a million digits would
+// freeze the keypad for a quarter of a minute, 300,000 take about a second. Longer numbers
+// stay in base 10.
+constexpr double kLargestConvertedDigits = 300'000;
+
+std::string TooLongToConvert(int base) {
+  return "超过300000位的数不能转换成" + std::to_string(base) + "进制的数值";
+}
+
+// The decimal digits a text of `length` digits in the base stands for.
+double DecimalDigits(std::size_t length, int base) {
+  return static_cast<double>(length) * std::log10(static_cast<double>(base));
+}
+
 // The trigonometric keys take the precision setting as their number of series terms and
 // decimals. The settings window keeps it at most 50; a hand-edited file could ask for
 // thousands of terms of ever longer powers, which would freeze the keypad for hours.
@@ -276,6 +291,9 @@ std::string Keypad::Equals() {
         state_.pendingOperator.clear();
         state_.entryFlag = false;
         shown = true;
+      } else if (DecimalDigits(result.size(), 10) > kLargestConvertedDigits) {
+        message = TooLongToConvert(base);
+        result.clear();
       } else {
         if (result.find('.') != std::string::npos)
           result = TrimDecimals(result, state_.decimalPlacesText);
@@ -300,6 +318,10 @@ std::string Keypad::Equals() {
 std::string Keypad::ChangeBase(int target) {
   if (target != 10 && display_.find_first_of(".-") != std::string::npos) {
     return "负数和小数不能转换成" + std::to_string(target) + "进制的数值";
+  }
+  if (target != 10 &&
+      DecimalDigits(display_.size(), state_.currentBase) > kLargestConvertedDigits) {
+    return TooLongToConvert(target);
   }
   display_ = ConvertRadix(display_, state_.currentBase, target);
   state_.currentBase = target;

@@ -58,8 +58,9 @@ class Keypad {
   // before the new display, or an empty text.
   std::string Equals();
 
-  // A base radio button. Returns the refusal message when the display holds a "." or a
-  // "-" and the target is 16, 8 or 2 (then nothing changed), else an empty text.
+  // A base radio button. Returns the refusal message when the target is 16, 8 or 2 and
+  // the display holds a "." or a "-" or a number of more than 300,000 decimal digits
+  // (then nothing changed), else an empty text.
   std::string ChangeBase(int target);
 
   // Returns the text of a message box to show (a result too large to compute, display

@@ -52,6 +52,10 @@ void MainWindow::BuildLayout() {
   // and Ctrl+C keep working.
   显示编辑框->setReadOnly(true);
   显示编辑框->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  // Results run to a million digits without a space. Wrapping at word boundaries first
+  // would search the rest of such a number again for every line, which takes minutes; the
+  // display holds numbers and short messages, so it wraps anywhere.
+  显示编辑框->setWordWrapMode(QTextOption::WrapAnywhere);
   QFont displayFont = 显示编辑框->font();
   displayFont.setPointSize(14);
   显示编辑框->setFont(displayFont);

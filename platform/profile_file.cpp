@@ -6,7 +6,6 @@
 
 namespace {
 
-constexpr int kValueLimit = 10240;
 const QByteArray kUtf8Mark("\xEF\xBB\xBF");
 
 struct ProfileText {
@@ -32,8 +31,9 @@ ProfileText Decode(const QByteArray &bytes) {
 
 // Cuts at the limit without splitting a character made of two UTF-16 units.
 QString CutValue(const QString &value) {
-  if (value.size() <= kValueLimit) return value;
-  const int length = value.at(kValueLimit - 1).isHighSurrogate() ? kValueLimit - 1 : kValueLimit;
+  if (value.size() <= kProfileValueLimit) return value;
+  const int length = value.at(kProfileValueLimit - 1).isHighSurrogate() ? kProfileValueLimit - 1
+                                                                        : kProfileValueLimit;
   return value.left(length);
 }
 

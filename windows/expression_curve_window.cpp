@@ -27,7 +27,9 @@ namespace {
 constexpr int kYListWidth = 100;
 
 // An integral that never settles stops at the evaluation bound, and the time it takes there
-// grows with the length of the expression: at 500 characters it is about a second.
+// grows with the length of the expression: at 500 characters it is about a second. A
+// longer text is refused when it is used rather than cut when it is pasted, where the cut
+// would go unseen and a different expression be integrated.
 constexpr int kLongestExpression = 500;
 
 // Romberg values that differ by no more than this cannot be told apart from rounding.
@@ -56,7 +58,6 @@ void ExpressionCurveWindow::BuildLayout() {
   分组框1 = PlaceControl<QGroupBox>(this, "分组框1", {9, 40, 448, 99}, "算式解析");
   透明标签4 = PlaceControl<TransLabel>(分组框1, "透明标签4", {8, 19, 64, 16}, "计算表达式");
   计算表达式编辑框 = PlaceControl<QLineEdit>(分组框1, "计算表达式编辑框", {71, 14, 369, 21});
-  计算表达式编辑框->setMaxLength(kLongestExpression);
   透明标签5 = PlaceControl<TransLabel>(分组框1, "透明标签5", {8, 43, 56, 16}, "积分上限");
   积分上限编辑框 = PlaceControl<QLineEdit>(分组框1, "积分上限编辑框", {71, 43, 80, 20});
   积分下限编辑框 = PlaceControl<QLineEdit>(分组框1, "积分下限编辑框", {229, 43, 80, 20});
@@ -131,8 +132,15 @@ void ExpressionCurveWindow::ConnectHandlers() {
 }
 
 void ExpressionCurveWindow::Integrate() {
-  const QString expression = 计算表达式编辑框->text();
-  if (expression.isEmpty()) return ShowMessage("没有要解析的计算表达", MessageIcon::Warning);
+  const QString text = 计算表达式编辑框->text();
+  if (text.isEmpty()) return ShowMessage("没有要解析的计算表达", MessageIcon::Warning);
+  if (text.size() > kLongestExpression) {
+    return ShowMessage(QString("计算表达式不能超过%1个字符").arg(kLongestExpression),
+                       MessageIcon::Warning);
+  }
+  // Full-width forms typed with a Chinese input method ("ｓｉｎ（ｘ）") are the same
+  // characters to the parser.
+  const std::string expression = ReplaceFullWidthForms(text.toStdString());
   const double eps = TextToNumber(误差编辑框->text());
   if (!(eps > kSmallestTolerance)) return ShowMessage("误差必需大于0", MessageIcon::Warning);
   const double upper = TextToNumber(积分上限编辑框->text());
@@ -141,7 +149,7 @@ void ExpressionCurveWindow::Integrate() {
   WaitCursor wait;
   double result = 0;
   const bool integrated =
-      ExpressionParse::IntegrateExpression(expression.toStdString(), upper, lower, eps, result);
+      ExpressionParse::IntegrateExpression(expression, upper, lower, eps, result);
   结果编辑框->setText(integrated ? QString::fromStdString(NumberToText(result)) : "解析失败");
 }
 

@@ -30,7 +30,9 @@ bool IsMatrix(const NumericArray &a) { return a.DimensionCount() == 2; }
 
 }  // namespace
 
-NumericArray MatrixAdapter::ParseMatrix(std::string_view text) {
+NumericArray MatrixAdapter::ParseMatrix(std::string_view original) {
+  // A pasted full-width comma "，" separates elements as a typed one does.
+  const std::string text = ReplaceFullWidthForms(original);
   const std::vector<std::string_view> lines = Split(text, "\r\n");
   if (lines.empty()) return NumericArray();
   const std::size_t columns = Split(lines.back(), ",").size();

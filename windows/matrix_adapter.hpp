@@ -22,9 +22,9 @@ class MatrixAdapter {
   std::string ScalarMultiply(const NumericArray &a, double x) const;
 
   // The matrix a text describes: one row per line, as many columns as the last line has
-  // pieces between commas; surplus pieces of a line are ignored. A text with no lines, a
-  // last line without pieces, or a line with fewer pieces than the last gives the empty
-  // array.
+  // pieces between commas (half-width or full-width); surplus pieces of a line are ignored.
+  // A text with no lines, a last line without pieces, or a line with fewer pieces than the
+  // last gives the empty array.
   static NumericArray ParseMatrix(std::string_view text);
 
   // The text of a two-dimensional array, every element padded with spaces to the widest;

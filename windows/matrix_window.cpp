@@ -8,7 +8,6 @@
 #include "app/help_texts.hpp"
 #include "app/number_text.hpp"
 #include "platform/controls.hpp"
-#include "platform/gbk.hpp"
 #include "platform/input_filter.hpp"
 #include "platform/message_box.hpp"
 #include "platform/multi_line_box.hpp"
@@ -20,14 +19,10 @@
 
 namespace {
 
-// A comma separates the elements of a row. Typed with a Chinese input method it comes as a
-// full-width form ("，"), whose GBK code starts with the byte 0xA3; either way it becomes a
-// "," at the end of the text.
-bool TypesComma(int code) {
-  if (code == ',') return true;
-  const auto character = static_cast<char32_t>(code);
-  return EncodeGbk(QString::fromUcs4(&character, 1)).startsWith('\xA3');
-}
+// A comma separates the elements of a row. Typed with a Chinese input method it comes as
+// the full-width "，"; either way it becomes a "," at the end of the text. Other full-width
+// forms ("１", "－") are no commas: they meet the box's filter like any other character.
+bool TypesComma(int code) { return code == ',' || code == 0xFF0C; }
 
 }  // namespace
 

@@ -63,6 +63,15 @@ TEST_F(SettingsWindowTest, ShowsTheFileAndSavesValidSettings) {
   EXPECT_EQ(FileBytes(), EncodeGbk("[配置]\r\n计算精度=50\r\n小数保留位数=007\r\n"));
 }
 
+TEST_F(SettingsWindowTest, FullWidthDigitsAndSurroundingBlanksAreAWholeNumber) {
+  const Outcome outcome = Edit("１０", " 7\t");
+  ASSERT_EQ(outcome.messages.size(), 1u);
+  EXPECT_EQ(outcome.messages[0].text, "更新数据成功");
+  EXPECT_EQ(state().precisionText, "１０");
+  EXPECT_EQ(state().decimalPlacesText, "7");
+  EXPECT_EQ(FileBytes(), EncodeGbk("[配置]\r\n计算精度=１０\r\n小数保留位数=7\r\n"));
+}
+
 TEST_F(SettingsWindowTest, RefusesWithTheFirstFailingCheck) {
   struct Case {
     const char *precision, *decimalPlaces, *message, *focus;

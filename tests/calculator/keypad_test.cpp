@@ -236,6 +236,19 @@ TEST(Keypad, ResultsBeyondAMillionDigitsAreRefused) {
   EXPECT_EQ(power.keypad.Display().size(), 60206u);
 }
 
+TEST(Keypad, NumbersOfMoreThan300000DigitsStayInBase10) {
+  ExpectCases({
+      {"hex A ^ 493E0 =", "0", "超过300000位的数不能转换成16进制的数值"},  // 10^300000
+      {"oct 12 ^ 1111740 =", "0", "超过300000位的数不能转换成8进制的数值"},
+  });
+  Calculator longest;
+  longest.keypad.SetDisplay(std::string(300001, '9'));
+  longest.Press("bin");
+  EXPECT_EQ(longest.messages, std::vector<std::string>{"超过300000位的数不能转换成2进制的数值"});
+  EXPECT_EQ(longest.keypad.Display().size(), 300001u);
+  EXPECT_EQ(longest.state.currentBase, 10);
+}
+
 TEST(Keypad, TypedCharactersAreFilteredByBase) {
   struct TypedCase {
     int base;

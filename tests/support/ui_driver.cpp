@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QElapsedTimer>
 #include <QListWidget>
 #include <QTest>
@@ -50,14 +51,21 @@ QStringList ItemTexts(const QListWidget *list) {
 }
 
 void Type(QWidget *target, const QString &text) {
-  for (QChar c : text) {
-    if (c.unicode() < 0x80) {
-      QTest::keyClick(target, c.toLatin1());
+  // One key per character: a character outside the basic plane (an emoji) is one key
+  // with two UTF-16 units, never two keys with half a character each.
+  for (char32_t c : text.toUcs4()) {
+    if (c < 0x80) {
+      QTest::keyClick(target, static_cast<char>(c));
     } else {
-      QTest::sendKeyEvent(QTest::KeyAction::Click, target, Qt::Key_unknown, QString(c),
-                          Qt::NoModifier);
+      QTest::sendKeyEvent(QTest::KeyAction::Click, target, Qt::Key_unknown,
+                          QString::fromUcs4(&c, 1), Qt::NoModifier);
     }
   }
+}
+
+void Paste(QWidget *target, const QString &text) {
+  QApplication::clipboard()->setText(text);
+  QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier);
 }
 
 void Press(QWidget *target, Qt::Key key, Qt::KeyboardModifiers modifiers) {

@@ -34,6 +34,9 @@ QStringList ItemTexts(const QListWidget *list);
 // Types the text key by key into the widget (non-ASCII characters included).
 void Type(QWidget *target, const QString &text);
 
+// Pastes the text at the widget's caret as Ctrl+V does, through the clipboard.
+void Paste(QWidget *target, const QString &text);
+
 // Presses one key (Backspace, Escape, Return...) on the widget.
 void Press(QWidget *target, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 

@@ -22,6 +22,7 @@ TEST(ParseMatrix, ReadsRowsFromLinesAndColumnsFromTheLastLine) {
       {"1,2,", M(1, 2, {1, 2})},                  // so is a final comma
       {",5\r\n-1.5,2e3", M(2, 2, {0, 5, -1.5, 2000})},
       {"a,１", M(1, 2, {0, 1})},
+      {"１，２\r\n3，4", M(2, 2, {1, 2, 3, 4})},  // full-width commas separate as well
       // Nothing to read, or a row short of pieces: not a matrix.
       {"", NumericArray()},
       {"\r\n", NumericArray()},
