@@ -112,7 +112,8 @@ TEST_F(InstalledStartup, ASettingsFileBesideTheProgramWins) {
   SetFileWriteFailureHook(previous_);
   ASSERT_TRUE(WriteFileAtomically(SettingsFile(), EncodeGbk("[配置]\r\n小数保留位数=9\r\n")));
   const QString runDirectory = RunDirectory();
-  SetFileWriteFailureHook([runDirectory](const QString &path) { return path.startsWith(runDirectory); });
+  SetFileWriteFailureHook(
+      [runDirectory](const QString &path) { return path.startsWith(runDirectory); });
   Start();
   EXPECT_EQ(app().globals().settingsPath, SettingsFile());
   EXPECT_EQ(state().decimalPlacesText, "9");

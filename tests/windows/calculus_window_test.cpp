@@ -10,8 +10,8 @@
 #include "app/help_texts.hpp"
 #include "platform/multi_line_box.hpp"
 #include "tests/support/app_fixture.hpp"
-#include "tests/support/layout_check.hpp"
 #include "tests/support/help_check.hpp"
+#include "tests/support/layout_check.hpp"
 #include "tests/support/ui_driver.hpp"
 
 namespace {

@@ -12,8 +12,8 @@
 #include "platform/multi_line_box.hpp"
 #include "platform/random_generator.hpp"
 #include "tests/support/app_fixture.hpp"
-#include "tests/support/layout_check.hpp"
 #include "tests/support/help_check.hpp"
+#include "tests/support/layout_check.hpp"
 #include "tests/support/ui_driver.hpp"
 
 namespace {
